@@ -1,0 +1,180 @@
+#include "Frm_coid.h"
+
+#include "shell/ChosenOrganization.h"
+#include "widgets/Logo.h"
+#include "widgets/Messages.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int organizationNameLength = 50;
+}
+
+Frm_coid::Frm_coid(QWidget *parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("Frm_coid"));
+    setWindowTitle(QStringLiteral("Veltrix"));
+
+    auto *logo = new QLabel(this);
+    logo->setPixmap(Logo::pixmap(48));
+    auto *product = new QLabel(QStringLiteral("Veltrix"), this);
+    QFont big = product->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    big.setBold(true);
+    product->setFont(big);
+
+    newopt = new QRadioButton(QStringLiteral("Define New Organization"), this);
+    newopt->setObjectName(QStringLiteral("newopt"));
+    exopt = new QRadioButton(QStringLiteral("Select Existing Organization"), this);
+    exopt->setObjectName(QStringLiteral("exopt"));
+    exopt->setChecked(true);
+
+    Frame3 = new QGroupBox(this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    txt_coid = new QLineEdit(Frame3);
+    txt_coid->setObjectName(QStringLiteral("txt_coid"));
+    txt_coid->setMaxLength(organizationNameLength);
+    txt_coid->setPlaceholderText(QStringLiteral("Name of the new organization"));
+    txt_coid->setAccessibleName(QStringLiteral("Organization name"));
+    cmd_save = new QPushButton(QStringLiteral("Add"), Frame3);
+    cmd_save->setObjectName(QStringLiteral("cmd_save"));
+    auto *frame3Layout = new QHBoxLayout(Frame3);
+    frame3Layout->addWidget(txt_coid, 1);
+    frame3Layout->addWidget(cmd_save);
+    Frame3->hide();
+
+    Frame2 = new QGroupBox(QStringLiteral("Existing Organizations"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    List1 = new QListWidget(Frame2);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto *frame2Layout = new QVBoxLayout(Frame2);
+    frame2Layout->addWidget(List1);
+
+    cmdok = new QPushButton(QStringLiteral("&OK"), this);
+    cmdok->setObjectName(QStringLiteral("cmdok"));
+    cmdok->setDefault(true);
+    cmdcancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(logo);
+    heading->addWidget(product);
+    heading->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdok);
+    buttons->addWidget(cmdcancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(newopt);
+    layout->addWidget(exopt);
+    layout->addWidget(Frame3);
+    layout->addWidget(Frame2, 1);
+    layout->addLayout(buttons);
+
+    connect(newopt, &QRadioButton::clicked, this, &Frm_coid::newopt_Click);
+    connect(exopt, &QRadioButton::clicked, this, &Frm_coid::exopt_Click);
+    connect(cmd_save, &QPushButton::clicked, this, &Frm_coid::cmd_save_Click);
+    connect(cmdok, &QPushButton::clicked, this, &Frm_coid::cmdok_Click);
+    connect(cmdcancel, &QPushButton::clicked, this, &Frm_coid::cmdcancel_Click);
+    // Picking an entry with a double click is the same as selecting it and pressing OK.
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Frm_coid::cmdok_Click);
+    // OK is the default command: Enter anywhere on the screen runs it.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(enter, &QShortcut::activated, cmdok, &QPushButton::click);
+    }
+}
+
+bool Frm_coid::Form_Load()
+{
+    if (!db.Conopen())
+        return false;
+    FillOrganizationList();
+    return true;
+}
+
+void Frm_coid::Form_Unload()
+{
+    db.Conclose();
+}
+
+void Frm_coid::FillOrganizationList()
+{
+    List1->clear();
+    List1->addItems(records().distinct(QStringLiteral("vx_gaps_sgs"), QStringLiteral("vx_coid")));
+    List1->setCurrentRow(-1);
+    List1->clearSelection();
+}
+
+void Frm_coid::newopt_Click()
+{
+    Frame2->hide();
+    Frame3->show();
+    txt_coid->setFocus();
+}
+
+void Frm_coid::exopt_Click()
+{
+    Frame2->setEnabled(true);
+    Frame2->show();
+    Frame3->hide();
+}
+
+void Frm_coid::cmd_save_Click()
+{
+    QString name = txt_coid->text();
+    name.remove(QChar(u'\0'));
+    if (name.trimmed().isEmpty()) {
+        Messages::information(this, QStringLiteral("Organization name is blank"));
+        txt_coid->setFocus();
+        return;
+    }
+    const Records::Added added = records().insertUnlessFound(
+        QStringLiteral("vx_gaps_sgs"), {{QStringLiteral("vx_coid"), name}},
+        {{QStringLiteral("vx_coid"), name},
+         {QStringLiteral("vx_goal_id"), QStringLiteral("SG1")},
+         {QStringLiteral("vx_practice_id"), QStringLiteral("SP1.1")},
+         {QStringLiteral("vx_subpractice_id"), QStringLiteral("SP1.1.1")}});
+    if (added == Records::Added::Failed)
+        return; // the failure was shown; the typed name stays for another try
+    // The new name becomes the choice only once it is stored.
+    if (added == Records::Added::Inserted)
+        ChosenOrganization::setSelectedCoid(name);
+    exopt->setChecked(true);
+    exopt_Click();
+    FillOrganizationList();
+}
+
+void Frm_coid::cmdok_Click()
+{
+    if (newopt->isChecked()) {
+        closeScreen();
+        return;
+    }
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    ChosenOrganization::setSelectedCoid(selected.isEmpty() ? QString() : selected.first()->text());
+    if (List1->count() == 0)
+        Messages::plain(this, QStringLiteral("No organization to select, Please select Create new organization option button"));
+    if (selected.isEmpty()) {
+        Messages::information(this, QStringLiteral("Select a Organization "), QStringLiteral("Information"));
+        return;
+    }
+    closeScreen();
+}
+
+void Frm_coid::cmdcancel_Click()
+{
+    closeScreen();
+}

@@ -1,0 +1,3 @@
+#include "ChosenOrganization.h"
+
+QString ChosenOrganization::s_selected;

@@ -1,0 +1,39 @@
+#include "HelpWindow.h"
+
+#include "shell/AppPaths.h"
+#include "widgets/Messages.h"
+
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(QWidget *owner)
+    : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("CMMi - User Guide"));
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setOpenExternalLinks(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+    resize(720, 640);
+}
+
+bool HelpWindow::showContents()
+{
+    const QString path = AppPaths::filePath(fileName());
+    if (!QFileInfo(path).isReadable()) {
+        Messages::information(parentWidget(),
+                              QStringLiteral("The user guide cannot be opened: the file %1 is missing from %2.")
+                                  .arg(fileName(), AppPaths::appDir()));
+        return false;
+    }
+    m_browser->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    m_browser->scrollToAnchor(QStringLiteral("contents"));
+    show();
+    raise();
+    activateWindow();
+    return true;
+}

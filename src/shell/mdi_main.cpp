@@ -1,0 +1,211 @@
+#include "mdi_main.h"
+
+#include "gaps/Frm_coid.h"
+#include "shell/ChosenOrganization.h"
+#include "shell/HelpWindow.h"
+#include "shell/PlaceholderScreen.h"
+#include "widgets/Logo.h"
+#include "widgets/Messages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+mdi_main::mdi_main(QWidget *parent)
+    : QMainWindow(parent), m_area(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("mdi_main"));
+    setWindowTitle(title());
+    setWindowIcon(QIcon(Logo::pixmap(64)));
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    buildMenus();
+    resize(1200, 800);
+}
+
+mdi_main::~mdi_main() = default;
+
+bool mdi_main::Form_Load()
+{
+    return db.Conopen();
+}
+
+QAction *mdi_main::addItem(QMenu *menu, const QString &name, const QString &caption, std::function<void()> action)
+{
+    QAction *item = menu->addAction(caption);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [action = std::move(action)] { action(); });
+    return item;
+}
+
+mdi_main::Factory mdi_main::placeholder(const QString &caption) const
+{
+    return [caption] { return new PlaceholderScreen(caption); };
+}
+
+void mdi_main::buildMenus()
+{
+    auto gapCaption = [](const QString &caption) {
+        return [caption] { return new PlaceholderScreen(caption + QStringLiteral(" for ") + ChosenOrganization::selected_coid()); };
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addItem(file, QStringLiteral("mnu_kpa"), QStringLiteral("KPA Master"),
+            [this] { openScreen(QStringLiteral("kpa"), placeholder(QStringLiteral("Maintain KPA Master"))); });
+    addItem(file, QStringLiteral("mnu_ggs"), QStringLiteral("Generic Goals Master"),
+            [this] { openScreen(QStringLiteral("ggs"), placeholder(QStringLiteral("Maintain Generic Goals Master"))); });
+    addItem(file, QStringLiteral("mnu_docs"), QStringLiteral("Work Products Master"),
+            [this] { openScreen(QStringLiteral("docs"), placeholder(QStringLiteral("Work Products Master"))); });
+    addItem(file, QStringLiteral("mnu_proc_docs"), QStringLiteral("Organizational Process Assets"), [this] {
+        openGuarded(QStringLiteral("org_docs"), placeholder(QStringLiteral("Maintain Organizational Process Assets")));
+    });
+    file->addSeparator();
+    addItem(file, QStringLiteral("mnuexit"), QStringLiteral("E&xit"), [this] { mnuexit_Click(); });
+
+    QMenu *gaps = menuBar()->addMenu(QStringLiteral("Gap Analysis"));
+    gaps->setObjectName(QStringLiteral("mnu_gaps"));
+    addItem(gaps, QStringLiteral("mnu_gg_gaps"), QStringLiteral("Generic Goals Gap Analysis"),
+            [this, gapCaption] { openGuarded(QStringLiteral("gg_gaps"), gapCaption(QStringLiteral("Generic Goals Gaps Analysis"))); });
+    addItem(gaps, QStringLiteral("mnu_pract_gaps"), QStringLiteral("Practice Gaps Analysis"),
+            [this, gapCaption] { openGuarded(QStringLiteral("practice_gaps"), gapCaption(QStringLiteral("Practice Gaps Analysis"))); });
+    addItem(gaps, QStringLiteral("mnu_doc_gaps"), QStringLiteral("Work product Gaps Analysis"),
+            [this, gapCaption] { openGuarded(QStringLiteral("docs_gaps"), gapCaption(QStringLiteral("Work Products Gaps Analysis"))); });
+
+    QMenu *tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("tools"));
+    addItem(tools, QStringLiteral("mnu_gap_analysis"), QStringLiteral("Select Organization for Gaps analysis"),
+            [this] { openScreen(QStringLiteral("coid"), [] { return new Frm_coid; }); });
+    addItem(tools, QStringLiteral("setup"), QStringLiteral("&Setup"),
+            [this] { openScreen(QStringLiteral("company"), placeholder(QStringLiteral("CompanyDetails"))); });
+    addItem(tools, QStringLiteral("backup"), QStringLiteral("&Backup && Restore"),
+            [this] { openScreen(QStringLiteral("backup"), placeholder(QStringLiteral("Database Backup"))); });
+
+    // A command on the menu bar itself, without items.
+    QAction *reports = menuBar()->addAction(QStringLiteral("&Reports"));
+    reports->setObjectName(QStringLiteral("mnuReports"));
+    connect(reports, &QAction::triggered, this,
+            [this] { openGuarded(QStringLiteral("reports"), placeholder(QStringLiteral("Reports Form"))); });
+
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    m_windowMenu->setObjectName(QStringLiteral("mnuwindow"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &mdi_main::fillWindowMenu);
+    fillWindowMenu();
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("mnuhlp"));
+    QAction *guide = addItem(help, QStringLiteral("mnuUsrGd"), QStringLiteral("User Guide"), [this] { mnuUsrGd_Click(); });
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    guide->setShortcutContext(Qt::ApplicationShortcut);
+    addItem(help, QStringLiteral("mnuAbtUs"), QStringLiteral("About Us"),
+            [this] { openScreen(QStringLiteral("about"), placeholder(QStringLiteral("About Veltrix"))); });
+}
+
+void mdi_main::fillWindowMenu()
+{
+    m_windowMenu->clear();
+    QAction *cascade = m_windowMenu->addAction(QStringLiteral("&Cascade"), m_area, &QMdiArea::cascadeSubWindows);
+    QAction *tile = m_windowMenu->addAction(QStringLiteral("&Tile"), m_area, &QMdiArea::tileSubWindows);
+    const QList<QMdiSubWindow *> windows = m_area->subWindowList();
+    cascade->setEnabled(!windows.isEmpty());
+    tile->setEnabled(!windows.isEmpty());
+    if (!windows.isEmpty())
+        m_windowMenu->addSeparator();
+    int number = 1;
+    for (QMdiSubWindow *window : windows) {
+        const QString caption = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(window->windowTitle())
+                                            : QStringLiteral("%1 %2").arg(number).arg(window->windowTitle());
+        QAction *item = m_windowMenu->addAction(caption);
+        item->setCheckable(true);
+        item->setChecked(window == m_area->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(window)] {
+            if (window)
+                m_area->setActiveSubWindow(window);
+        });
+        ++number;
+    }
+}
+
+Screen *mdi_main::screen(const QString &key) const
+{
+    const QPointer<QMdiSubWindow> frame = m_open.value(key);
+    return frame ? qobject_cast<Screen *>(frame->widget()) : nullptr;
+}
+
+Screen *mdi_main::openScreen(const QString &key, const Factory &make)
+{
+    if (QMdiSubWindow *open = m_open.value(key)) {
+        open->showNormal();
+        m_area->setActiveSubWindow(open);
+        return qobject_cast<Screen *>(open->widget());
+    }
+    Screen *screen = make();
+    QMdiSubWindow *frame = m_area->addSubWindow(screen);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(windowIcon());
+    if (!screen->Form_Load()) {
+        frame->close();
+        frame->deleteLater();
+        return nullptr;
+    }
+    m_open.insert(key, frame);
+    const QSize room = m_area->viewport()->size();
+    QSize size = screen->openingSize() + (frame->size() - frame->widget()->size());
+    frame->resize(size.boundedTo(room).expandedTo(QSize(240, 120)));
+    frame->show();
+    m_area->setActiveSubWindow(frame);
+    screen->setFocus();
+    return screen;
+}
+
+void mdi_main::openGuarded(const QString &key, const Factory &make)
+{
+    if (!ChosenOrganization::isChosen()) {
+        Messages::information(this, guardMessage());
+        return;
+    }
+    openScreen(key, make);
+}
+
+void mdi_main::mnuexit_Click()
+{
+    QMdiSubWindow *active = m_area->currentSubWindow();
+    if (!active) {
+        const QList<QMdiSubWindow *> windows = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
+        if (!windows.isEmpty())
+            active = windows.last();
+    }
+    if (active)
+        active->close();
+    else
+        close();
+}
+
+void mdi_main::mnuUsrGd_Click()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showContents();
+}
+
+void mdi_main::closeEvent(QCloseEvent *event)
+{
+    m_area->closeAllSubWindows();
+    for (QMdiSubWindow *window : m_area->subWindowList()) {
+        if (window->isVisible()) {
+            // A screen that would not close keeps the program running.
+            event->ignore();
+            return;
+        }
+    }
+    if (m_help)
+        m_help->close();
+    db.Conclose();
+    event->accept();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPixmap>
+
+// The product's mark, drawn rather than shipped as a file.
+class Logo
+{
+public:
+    static QPixmap pixmap(int size);
+};
