@@ -1,6 +1,5 @@
 #include "NaturalOrder.h"
 
-#include <QCollator>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QVariant>
@@ -9,15 +8,31 @@
 
 namespace {
 
-QCollator &collator()
+QStringView digitRun(QStringView text, qsizetype from)
 {
-    thread_local QCollator instance = [] {
-        QCollator c{QLocale::system()};
-        c.setNumericMode(true);
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return instance;
+    qsizetype end = from;
+    while (end < text.size() && text[end].isDigit())
+        ++end;
+    return text.mid(from, end - from);
+}
+
+QStringView textRun(QStringView text, qsizetype from)
+{
+    qsizetype end = from;
+    while (end < text.size() && !text[end].isDigit())
+        ++end;
+    return text.mid(from, end - from);
+}
+
+int compareNumbers(QStringView a, QStringView b)
+{
+    while (a.size() > 1 && a.front() == u'0')
+        a = a.mid(1);
+    while (b.size() > 1 && b.front() == u'0')
+        b = b.mid(1);
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
 }
 
 int collate(void *, int lengthA, const void *a, int lengthB, const void *b)
@@ -30,13 +45,34 @@ int collate(void *, int lengthA, const void *a, int lengthB, const void *b)
 
 } // namespace
 
+// Digit runs compare as numbers, everything else as text without regard to letter case. The
+// order must not change with the user's locale settings: ids are read the same everywhere.
 int NaturalOrder::compare(QStringView a, QStringView b)
 {
-    const int byCollator = collator().compare(a, b);
-    if (byCollator != 0)
-        return byCollator;
-    // Equal to the collator (letter case, leading zeros): keep a stable, total order.
-    return a.compare(b);
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool digitA = a[i].isDigit();
+        const bool digitB = b[j].isDigit();
+        if (digitA != digitB) {
+            // A number against text: by the characters themselves, so a blank comes first.
+            const char16_t ca = a[i].toCaseFolded().unicode();
+            const char16_t cb = b[j].toCaseFolded().unicode();
+            return ca < cb ? -1 : 1;
+        }
+        const QStringView runA = digitA ? digitRun(a, i) : textRun(a, i);
+        const QStringView runB = digitB ? digitRun(b, j) : textRun(b, j);
+        const int order = digitA ? compareNumbers(runA, runB) : runA.compare(runB, Qt::CaseInsensitive);
+        if (order != 0)
+            return order < 0 ? -1 : 1;
+        i += runA.size();
+        j += runB.size();
+    }
+    if (i < a.size() || j < b.size())
+        return i < a.size() ? 1 : -1;
+    // Equal but for letter case or leading zeros: still a total, stable order.
+    const int exact = a.compare(b);
+    return (exact > 0) - (exact < 0);
 }
 
 bool NaturalOrder::registerCollation(const QSqlDatabase &db)
@@ -45,5 +81,5 @@ bool NaturalOrder::registerCollation(const QSqlDatabase &db)
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return false;
     sqlite3 *raw = *static_cast<sqlite3 *const *>(handle.data());
-    return raw && sqlite3_create_collation(raw, "natural", SQLITE_UTF16, nullptr, collate) == SQLITE_OK;
+    return raw && sqlite3_create_collation(raw, "natural_order", SQLITE_UTF16, nullptr, collate) == SQLITE_OK;
 }

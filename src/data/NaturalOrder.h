@@ -13,6 +13,6 @@ public:
     static int compare(QStringView a, QStringView b);
     static bool less(const QString &a, const QString &b) { return compare(a, b) < 0; }
 
-    // Makes "collate natural" available to the statements of this connection.
+    // Makes "collate natural_order" available to the statements of this connection.
     static bool registerCollation(const QSqlDatabase &db);
 };

@@ -40,7 +40,7 @@ QString orderClause(const QStringList &orderBy)
     QStringList parts;
     for (const QString &column : orderBy) {
         Q_ASSERT(isIdentifier(column));
-        parts << column + QStringLiteral(" collate natural");
+        parts << column + QStringLiteral(" collate natural_order");
     }
     return QStringLiteral(" order by ") + parts.join(QStringLiteral(", "));
 }
@@ -71,7 +71,7 @@ QStringList Records::distinct(const QString &table, const QString &column, const
     Q_ASSERT(isIdentifier(table) && isIdentifier(column));
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("select distinct(%1) from %2%3 order by %1 collate natural")
+    query.prepare(QStringLiteral("select distinct(%1) from %2%3 order by %1 collate natural_order")
                       .arg(column, table, whereClause(where)));
     bindAll(query, where);
     QStringList values;

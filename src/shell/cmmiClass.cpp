@@ -45,9 +45,13 @@ bool cmmiClass::Conopen()
 
     bool usable = con.open();
     if (usable) {
-        // open() succeeds on any file; only a real statement tells a database from garbage.
+        // open() succeeds on any file, and SQLite takes an empty file for an empty database:
+        // only a real statement that finds the tables tells cmmi.mdb from anything else.
         QSqlQuery probe(con);
-        usable = probe.exec(QStringLiteral("select count(*) from sqlite_master")) && probe.next();
+        probe.prepare(QStringLiteral("select count(*) from sqlite_master where type='table' and name in "
+                                     "('cmmi_kpas','cmmi_ggs','cmmi_docs','vx_gaps_sgs','vx_gaps_ggs',"
+                                     "'vx_gaps_docs','cmmi_org_docs','Tvxrk_companydetails')"));
+        usable = probe.exec() && probe.next() && probe.value(0).toInt() == 8;
         probe.finish();
     }
     if (usable)

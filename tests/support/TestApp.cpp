@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QWidget>
 
 #include <stdexcept>
@@ -41,16 +42,14 @@ QString TestApp::databasePath() const
     return m_dir.filePath(QStringLiteral("cmmi.mdb"));
 }
 
-QSqlDatabase &TestApp::check()
+QSqlDatabase TestApp::check()
 {
-    static QSqlDatabase db;
     if (!QSqlDatabase::contains(m_connection)) {
         QSqlDatabase added = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         added.setDatabaseName(databasePath());
         added.open();
     }
-    db = QSqlDatabase::database(m_connection);
-    return db;
+    return QSqlDatabase::database(m_connection);
 }
 
 QList<QVariantList> TestApp::rows(const QString &sql, const QVariantList &values)

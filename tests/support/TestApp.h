@@ -28,7 +28,7 @@ public:
     Messages::Recorder messages;
 
 private:
-    QSqlDatabase &check();
+    QSqlDatabase check();
 
     QTemporaryDir m_dir;
     QString m_connection;

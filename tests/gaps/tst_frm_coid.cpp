@@ -1,0 +1,243 @@
+#include "TestApp.h"
+
+#include "gaps/Frm_coid.h"
+#include "shell/ChosenOrganization.h"
+#include "shell/mdi_main.h"
+
+#include <QtTest>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+
+// Choosing the organization to assess, driven through the main window as a user would.
+class tst_Frm_coid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        app = std::make_unique<TestApp>();
+        window = std::make_unique<mdi_main>();
+        QVERIFY(window->Form_Load());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup()
+    {
+        window.reset();
+        app.reset();
+    }
+
+    void opensOnTheListOfKnownOrganizations()
+    {
+        app->exec("insert into vx_gaps_sgs (vx_coid) values ('Beta'), ('Alpha'), ('Beta'), (NULL)");
+        Frm_coid *f = open();
+        QCOMPARE(f->windowTitle(), QString("Veltrix"));
+        QVERIFY(f->exopt->isChecked());
+        QVERIFY(f->Frame2->isVisible());
+        QVERIFY(!f->Frame3->isVisible());
+        QCOMPARE(f->Frame2->title(), QString("Existing Organizations"));
+        QCOMPARE(entries(f), QStringList({"Alpha", "Beta"}));
+        QVERIFY(f->List1->selectedItems().isEmpty());
+
+        QTest::mouseClick(f->newopt, Qt::LeftButton);
+        QVERIFY(!f->Frame2->isVisible());
+        QVERIFY(f->Frame3->isVisible());
+        QTest::mouseClick(f->exopt, Qt::LeftButton);
+        QVERIFY(f->Frame2->isVisible());
+        QVERIFY(!f->Frame3->isVisible());
+    }
+
+    void okWithNoOrganizationsAtAll()
+    {
+        app->exec("delete from vx_gaps_sgs");
+        ChosenOrganization::setSelectedCoid("Earlier");
+        Frm_coid *f = open();
+        QTest::mouseClick(f->cmdok, Qt::LeftButton);
+        QCOMPARE(app->messages.texts(), QStringList({"No organization to select, Please select Create new organization option button",
+                                                     "Select a Organization "}));
+        QCOMPARE(app->messages.shown[0].icon, Messages::Icon::None);
+        QCOMPARE(app->messages.shown[0].caption, QString("CMMi"));
+        QCOMPARE(app->messages.shown[1].icon, Messages::Icon::Information);
+        QCOMPARE(app->messages.shown[1].caption, QString("Information"));
+        QCOMPARE(ChosenOrganization::selected_coid(), QString());
+        QVERIFY(f->isVisible());
+    }
+
+    void addWritesThePlaceholderAndChoosesIt_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("chosenAfter");
+        QTest::newRow("ok without a selection empties the choice") << "cmdok" << "";
+        QTest::newRow("cancel keeps it") << "cmdcancel" << "ACME";
+    }
+    void addWritesThePlaceholderAndChoosesIt()
+    {
+        QFETCH(QString, then);
+        QFETCH(QString, chosenAfter);
+        Frm_coid *f = open();
+        addOrganization(f, "ACME");
+        QCOMPARE(app->value("select count(*) from vx_gaps_sgs where vx_coid='ACME'").toInt(), 1);
+        QCOMPARE(app->value("select count(*) from vx_gaps_sgs where vx_coid='ACME' and vx_goal_id='SG1' "
+                            "and vx_practice_id='SP1.1' and vx_subpractice_id='SP1.1.1' and vx_level is null "
+                            "and vx_kpa is null and vx_qms_ref is null and vx_how_met is null").toInt(), 1);
+        QVERIFY(app->messages.shown.isEmpty());
+        QCOMPARE(ChosenOrganization::selected_coid(), QString("ACME"));
+        QVERIFY(entries(f).contains("ACME"));
+        QVERIFY(f->exopt->isChecked());
+        QVERIFY(f->Frame2->isVisible());
+        QVERIFY(!f->Frame3->isVisible());
+        QVERIFY(f->List1->selectedItems().isEmpty());
+
+        QTest::mouseClick(f->findChild<QPushButton *>(then), Qt::LeftButton);
+        QCOMPARE(ChosenOrganization::selected_coid(), chosenAfter);
+    }
+
+    void addingAKnownNameWritesNothing()
+    {
+        Frm_coid *f = open();
+        addOrganization(f, "ACME");
+        ChosenOrganization::setSelectedCoid("Other");
+        addOrganization(f, "ACME");
+        QCOMPARE(app->value("select count(*) from vx_gaps_sgs where vx_coid='ACME'").toInt(), 1);
+        QCOMPARE(ChosenOrganization::selected_coid(), QString("Other"));
+        QVERIFY(app->messages.shown.isEmpty());
+        QVERIFY(f->Frame2->isVisible());
+
+        // A leading blank makes it another name.
+        addOrganization(f, " ACME");
+        QCOMPARE(ChosenOrganization::selected_coid(), QString(" ACME"));
+        QCOMPARE(app->value("select count(distinct vx_coid) from vx_gaps_sgs where trim(vx_coid)='ACME'").toInt(), 2);
+    }
+
+    void blankNameIsRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "   ";
+    }
+    void blankNameIsRefused()
+    {
+        QFETCH(QString, name);
+        Frm_coid *f = open();
+        const int before = app->value("select count(*) from vx_gaps_sgs").toInt();
+        addOrganization(f, name);
+        QCOMPARE(app->messages.texts(), QStringList{"Organization name is blank"});
+        QCOMPARE(app->messages.shown[0].caption, QString("CMMi"));
+        QCOMPARE(app->value("select count(*) from vx_gaps_sgs").toInt(), before);
+        QVERIFY(f->Frame3->isVisible());
+        QVERIFY(f->txt_coid->hasFocus());
+        QCOMPARE(ChosenOrganization::selected_coid(), QString());
+    }
+
+    void nameIsAtMostFiftyCharacters()
+    {
+        Frm_coid *f = open();
+        addOrganization(f, QString(60, QChar(u'x')));
+        QCOMPARE(ChosenOrganization::selected_coid(), QString(50, QChar(u'x')));
+    }
+
+    void pickingAnApostropheNameOpensTheGapScreensForIt()
+    {
+        Frm_coid *f = open();
+        addOrganization(f, "O'Brien & Sons");
+        QVERIFY(pick(f, "O'Brien & Sons"));
+        QTest::mouseClick(f->cmdok, Qt::LeftButton);
+        QCOMPARE(ChosenOrganization::selected_coid(), QString("O'Brien & Sons"));
+        QVERIFY(closed());
+        QVERIFY(triggerAction(window.get(), "mnu_pract_gaps"));
+        QCOMPARE(window->mdiArea()->currentSubWindow()->windowTitle(), QString("Practice Gaps Analysis for O'Brien & Sons"));
+
+        // Reopened, it shows the list with nothing selected; OK now leaves no organization chosen.
+        f = open();
+        QVERIFY(f->List1->selectedItems().isEmpty());
+        QTest::mouseClick(f->cmdok, Qt::LeftButton);
+        QCOMPARE(ChosenOrganization::selected_coid(), QString());
+        QVERIFY(triggerAction(window.get(), "mnu_doc_gaps"));
+        QCOMPARE(app->messages.texts().last(), mdi_main::guardMessage());
+    }
+
+    void enterPressesOk()
+    {
+        app->exec("insert into vx_gaps_sgs (vx_coid) values ('Gamma')");
+        Frm_coid *f = open();
+        QVERIFY(pick(f, "Gamma"));
+        f->List1->setFocus();
+        QTest::keyClick(f->List1, Qt::Key_Return);
+        QCOMPARE(ChosenOrganization::selected_coid(), QString("Gamma"));
+        QVERIFY(closed());
+    }
+
+    void okInTheNewViewKeepsTheChoice()
+    {
+        ChosenOrganization::setSelectedCoid("Kept");
+        Frm_coid *f = open();
+        QTest::mouseClick(f->newopt, Qt::LeftButton);
+        QTest::mouseClick(f->cmdok, Qt::LeftButton);
+        QCOMPARE(ChosenOrganization::selected_coid(), QString("Kept"));
+        QVERIFY(closed());
+    }
+
+    void failedAddChoosesNothing()
+    {
+        app->exec("create trigger refuse before insert on vx_gaps_sgs begin select raise(abort, 'disk full'); end");
+        Frm_coid *f = open();
+        addOrganization(f, "ACME");
+        QCOMPARE(app->messages.shown.size(), 1);
+        QVERIFY(app->messages.shown[0].text.contains("disk full"));
+        QCOMPARE(ChosenOrganization::selected_coid(), QString());
+        QVERIFY(f->Frame3->isVisible());
+        QCOMPARE(f->txt_coid->text(), QString("ACME"));
+    }
+
+private:
+    Frm_coid *open()
+    {
+        if (!triggerAction(window.get(), "mnu_gap_analysis"))
+            return nullptr;
+        auto *f = qobject_cast<Frm_coid *>(window->screen("coid"));
+        if (f)
+            (void)QTest::qWaitForWindowExposed(f);
+        return f;
+    }
+    bool closed()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window->screen("coid") == nullptr;
+    }
+    void addOrganization(Frm_coid *f, const QString &name)
+    {
+        QTest::mouseClick(f->newopt, Qt::LeftButton);
+        f->txt_coid->clear();
+        QTest::keyClicks(f->txt_coid, name);
+        QTest::mouseClick(f->cmd_save, Qt::LeftButton);
+    }
+    static bool pick(Frm_coid *f, const QString &name)
+    {
+        const QList<QListWidgetItem *> found = f->List1->findItems(name, Qt::MatchExactly);
+        if (found.isEmpty())
+            return false;
+        QTest::mouseClick(f->List1->viewport(), Qt::LeftButton, {}, f->List1->visualItemRect(found.first()).center());
+        return found.first()->isSelected();
+    }
+    static QStringList entries(Frm_coid *f)
+    {
+        QStringList texts;
+        for (int i = 0; i < f->List1->count(); ++i)
+            texts << f->List1->item(i)->text();
+        return texts;
+    }
+
+    std::unique_ptr<TestApp> app;
+    std::unique_ptr<mdi_main> window;
+};
+
+QTEST_MAIN(tst_Frm_coid)
+#include "tst_frm_coid.moc"
