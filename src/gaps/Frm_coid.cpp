@@ -50,6 +50,7 @@ Frm_coid::Frm_coid(QWidget *parent)
     auto *frame3Layout = new QHBoxLayout(Frame3);
     frame3Layout->addWidget(txt_coid, 1);
     frame3Layout->addWidget(cmd_save);
+    frame3Layout->setAlignment(Qt::AlignTop);
     Frame3->hide();
 
     Frame2 = new QGroupBox(QStringLiteral("Existing Organizations"), this);
@@ -78,7 +79,7 @@ Frm_coid::Frm_coid(QWidget *parent)
     layout->addLayout(heading);
     layout->addWidget(newopt);
     layout->addWidget(exopt);
-    layout->addWidget(Frame3);
+    layout->addWidget(Frame3, 1);
     layout->addWidget(Frame2, 1);
     layout->addLayout(buttons);
 

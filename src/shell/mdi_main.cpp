@@ -155,10 +155,11 @@ Screen *mdi_main::openScreen(const QString &key, const Factory &make)
         return nullptr;
     }
     m_open.insert(key, frame);
-    const QSize room = m_area->viewport()->size();
-    QSize size = screen->openingSize() + (frame->size() - frame->widget()->size());
-    frame->resize(size.boundedTo(room).expandedTo(QSize(240, 120)));
     frame->show();
+    // The frame's own border and title bar are known once it is shown.
+    const QSize border = frame->size() - screen->size();
+    const QSize room = m_area->viewport()->size();
+    frame->resize((screen->openingSize() + border).boundedTo(room).expandedTo(QSize(240, 120)));
     m_area->setActiveSubWindow(frame);
     screen->setFocus();
     return screen;

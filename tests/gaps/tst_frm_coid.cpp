@@ -47,10 +47,10 @@ private slots:
         QCOMPARE(entries(f), QStringList({"Alpha", "Beta"}));
         QVERIFY(f->List1->selectedItems().isEmpty());
 
-        QTest::mouseClick(f->newopt, Qt::LeftButton);
+        choose(f->newopt);
         QVERIFY(!f->Frame2->isVisible());
         QVERIFY(f->Frame3->isVisible());
-        QTest::mouseClick(f->exopt, Qt::LeftButton);
+        choose(f->exopt);
         QVERIFY(f->Frame2->isVisible());
         QVERIFY(!f->Frame3->isVisible());
     }
@@ -179,7 +179,7 @@ private slots:
     {
         ChosenOrganization::setSelectedCoid("Kept");
         Frm_coid *f = open();
-        QTest::mouseClick(f->newopt, Qt::LeftButton);
+        choose(f->newopt);
         QTest::mouseClick(f->cmdok, Qt::LeftButton);
         QCOMPARE(ChosenOrganization::selected_coid(), QString("Kept"));
         QVERIFY(closed());
@@ -203,8 +203,8 @@ private:
         if (!triggerAction(window.get(), "mnu_gap_analysis"))
             return nullptr;
         auto *f = qobject_cast<Frm_coid *>(window->screen("coid"));
-        if (f)
-            (void)QTest::qWaitForWindowExposed(f);
+        // Let the child window settle at its opening size before clicking into it.
+        QCoreApplication::processEvents();
         return f;
     }
     bool closed()
@@ -214,10 +214,15 @@ private:
     }
     void addOrganization(Frm_coid *f, const QString &name)
     {
-        QTest::mouseClick(f->newopt, Qt::LeftButton);
+        choose(f->newopt);
         f->txt_coid->clear();
         QTest::keyClicks(f->txt_coid, name);
         QTest::mouseClick(f->cmd_save, Qt::LeftButton);
+    }
+    // On the round indicator, where a user clicks an option (the rest of the row is not the button).
+    static void choose(QRadioButton *option)
+    {
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
     static bool pick(Frm_coid *f, const QString &name)
     {
