@@ -210,18 +210,3 @@ Records::Added Records::insertUnlessFound(const QString &table, const Fields &ma
         return Added::Failed;
     return found ? Added::Existed : Added::Inserted;
 }
-
-bool Records::execute(const QString &sql, const QVariantList &values) const
-{
-    if (!m_db.transaction())
-        return fail(QStringLiteral("The change could not be started; nothing was written."), m_db.lastError().text());
-    QSqlQuery query(m_db);
-    query.prepare(sql);
-    for (const QVariant &v : values)
-        query.addBindValue(clean(v));
-    bool ok = query.exec();
-    if (!ok)
-        fail(QStringLiteral("The database refused the change."), query.lastError().text());
-    query.finish();
-    return commitOrRollBack(ok);
-}

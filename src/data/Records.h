@@ -41,8 +41,6 @@ public:
     Saved save(const QString &table, const Fields &identity, const Fields &values) const;
     // Adds the row only when no row matches; one transaction.
     Added insertUnlessFound(const QString &table, const Fields &match, const Fields &row) const;
-    // A statement of its own (for example a reset of working columns), in one transaction.
-    bool execute(const QString &sql, const QVariantList &values = {}) const;
 
     QString lastError() const { return m_lastError; }
 

@@ -2,14 +2,15 @@
 
 #include "shell/AppPaths.h"
 #include "shell/ChosenOrganization.h"
+#include "shell/mdi_main.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QWidget>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -37,37 +38,25 @@ TestApp::~TestApp()
     ChosenOrganization::setSelectedCoid(QString());
 }
 
-QString TestApp::databasePath() const
-{
-    return m_dir.filePath(QStringLiteral("cmmi.mdb"));
-}
-
-QSqlDatabase TestApp::check()
-{
-    if (!QSqlDatabase::contains(m_connection)) {
-        QSqlDatabase added = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        added.setDatabaseName(databasePath());
-        added.open();
-    }
-    return QSqlDatabase::database(m_connection);
-}
-
 QList<QVariantList> TestApp::rows(const QString &sql, const QVariantList &values)
 {
+    if (!QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(databasePath());
+        db.open();
+    }
+    QSqlQuery query(QSqlDatabase::database(m_connection));
+    query.prepare(sql);
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw std::runtime_error(query.lastError().text().toStdString());
     QList<QVariantList> result;
-    {
-        QSqlQuery query(check());
-        query.prepare(sql);
-        for (const QVariant &v : values)
-            query.addBindValue(v);
-        if (!query.exec())
-            throw std::runtime_error(query.lastError().text().toStdString());
-        while (query.next()) {
-            QVariantList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row << query.value(i);
-            result << row;
-        }
+    while (query.next()) {
+        QVariantList row;
+        for (int i = 0; i < query.record().count(); ++i)
+            row << query.value(i);
+        result << row;
     }
     return result;
 }
@@ -78,14 +67,16 @@ QVariant TestApp::value(const QString &sql, const QVariantList &values)
     return all.isEmpty() || all.first().isEmpty() ? QVariant() : all.first().first();
 }
 
-void TestApp::exec(const QString &sql, const QVariantList &values)
+std::unique_ptr<mdi_main> TestApp::mainWindow()
 {
-    QSqlQuery query(check());
-    query.prepare(sql);
-    for (const QVariant &v : values)
-        query.addBindValue(v);
-    if (!query.exec())
-        throw std::runtime_error(query.lastError().text().toStdString());
+    auto window = std::make_unique<mdi_main>();
+    if (!window->Form_Load())
+        return nullptr;
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
 }
 
 bool triggerAction(QWidget *window, const QString &name)

@@ -2,12 +2,13 @@
 
 #include "widgets/Messages.h"
 
-#include <QSqlDatabase>
-#include <QString>
 #include <QTemporaryDir>
 #include <QVariantList>
 
+#include <memory>
+
 class QWidget;
+class mdi_main;
 
 // A program folder of its own for one test: a fresh copy of the delivered database, the help
 // file, message boxes recorded instead of shown, no organization chosen.
@@ -18,18 +19,18 @@ public:
     ~TestApp();
 
     QString dir() const { return m_dir.path(); }
-    QString databasePath() const;
+    QString databasePath() const { return m_dir.filePath(QStringLiteral("cmmi.mdb")); }
 
-    // Reads straight from the file, beside the program's own connections.
+    // Straight on the file, beside the program's own connections: rows of a query, or its first value.
     QList<QVariantList> rows(const QString &sql, const QVariantList &values = {});
     QVariant value(const QString &sql, const QVariantList &values = {});
-    void exec(const QString &sql, const QVariantList &values = {});
+
+    // The main window, loaded, shown and active.
+    std::unique_ptr<mdi_main> mainWindow();
 
     Messages::Recorder messages;
 
 private:
-    QSqlDatabase check();
-
     QTemporaryDir m_dir;
     QString m_connection;
 };
