@@ -4,6 +4,7 @@
 #include "widgets/Messages.h"
 
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -19,6 +20,8 @@ HelpWindow::HelpWindow(QWidget *owner)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     resize(720, 640);
+    for (const QKeySequence &key : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpWindow::showContents()
