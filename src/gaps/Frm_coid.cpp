@@ -106,6 +106,12 @@ bool Frm_coid::Form_Load()
     return true;
 }
 
+QWidget *Frm_coid::firstField() const
+{
+    // The list the screen opens on, so arrow keys pick an organization at once.
+    return List1;
+}
+
 void Frm_coid::Form_Unload()
 {
     db.Conclose();

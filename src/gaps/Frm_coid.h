@@ -18,6 +18,7 @@ public:
 
     bool Form_Load() override;
     QSize openingSize() const override { return {440, 400}; }
+    QWidget *firstField() const override;
 
     void FillOrganizationList();
     void newopt_Click();

@@ -18,6 +18,15 @@ void Screen::closeScreen()
         close();
 }
 
+QWidget *Screen::firstField() const
+{
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this) && w->isEnabled())
+            return w;
+    }
+    return nullptr;
+}
+
 void Screen::closeEvent(QCloseEvent *event)
 {
     Form_Unload();

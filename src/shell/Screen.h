@@ -19,6 +19,8 @@ public:
 
     // Closes the screen the way the user would (its child window too).
     void closeScreen();
+    // Where the keyboard starts when the screen opens: the first field in tab order.
+    virtual QWidget *firstField() const;
 
 protected:
     virtual void Form_Unload() {}

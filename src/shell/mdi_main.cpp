@@ -161,7 +161,8 @@ Screen *mdi_main::openScreen(const QString &key, const Factory &make)
     const QSize room = m_area->viewport()->size();
     frame->resize((screen->openingSize() + border).boundedTo(room).expandedTo(QSize(240, 120)));
     m_area->setActiveSubWindow(frame);
-    screen->setFocus();
+    if (QWidget *field = screen->firstField())
+        field->setFocus(Qt::TabFocusReason);
     return screen;
 }
 
