@@ -40,6 +40,7 @@ private slots:
         QVERIFY(f->exopt->isChecked() && f->Frame2->isVisible() && !f->Frame3->isVisible());
         QCOMPARE(entries(f), QStringList({"Alpha", "Beta"}));
         QVERIFY(f->List1->selectedItems().isEmpty());
+        QVERIFY(f->List1->hasFocus());
         choose(f->newopt);
         QVERIFY(!f->Frame2->isVisible() && f->Frame3->isVisible());
         choose(f->exopt);
