@@ -6,7 +6,7 @@
 class QSqlDatabase;
 
 // The order in which people read ids and numbers: SP1.2 before SP1.10, 2 before 10.
-// Grids, selector lists and the database's "natural" collation all use this one order.
+// Grids, selector lists and the database's natural_order collation all use this one order.
 class NaturalOrder
 {
 public:

@@ -12,15 +12,9 @@ bool isIdentifier(const QString &name)
     return pattern.match(name).hasMatch();
 }
 
-// A NUL would cut the text short in other tools that read the file.
 QVariant clean(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::QString) {
-        QString text = value.toString();
-        text.remove(QChar(u'\0'));
-        return text;
-    }
-    return value;
+    return value.typeId() == QMetaType::QString ? QVariant(Records::cleanText(value.toString())) : value;
 }
 
 QString whereClause(const Fields &where)
@@ -52,6 +46,12 @@ void bindAll(QSqlQuery &query, const Fields &fields)
 }
 
 } // namespace
+
+QString Records::cleanText(QString text)
+{
+    text.remove(QChar(u'\0'));
+    return text;
+}
 
 Records::Records(const QSqlDatabase &db, ErrorHandler onError)
     : m_db(db), m_onError(std::move(onError))
@@ -153,6 +153,29 @@ bool Records::insertRow(const QString &table, const Fields &row) const
     return true;
 }
 
+bool Records::updateRow(const QString &table, qint64 rowId, const Fields &values) const
+{
+    QStringList sets;
+    for (const Field &f : values) {
+        Q_ASSERT(isIdentifier(f.first));
+        sets << f.first + QStringLiteral("=?");
+    }
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("update %1 set %2 where rowid=?").arg(table, sets.join(QStringLiteral(", "))));
+    bindAll(query, values);
+    query.addBindValue(rowId);
+    if (!query.exec())
+        return fail(QStringLiteral("The record could not be changed."), query.lastError().text());
+    return true;
+}
+
+bool Records::begin() const
+{
+    if (m_db.transaction())
+        return true;
+    return fail(QStringLiteral("The change could not be started; nothing was written."), m_db.lastError().text());
+}
+
 bool Records::commitOrRollBack(bool ok) const
 {
     if (ok && m_db.commit())
@@ -167,41 +190,22 @@ bool Records::commitOrRollBack(bool ok) const
 Records::Saved Records::save(const QString &table, const Fields &identity, const Fields &values) const
 {
     Q_ASSERT(isIdentifier(table));
-    if (!m_db.transaction()) {
-        fail(QStringLiteral("The change could not be started; nothing was written."), m_db.lastError().text());
+    if (!begin())
         return Saved::Failed;
-    }
     bool ok = false;
     const std::optional<qint64> rowId = firstRowId(table, identity, &ok);
-    Saved result = Saved::Failed;
-    if (ok && rowId) {
-        QStringList sets;
-        for (const Field &f : values) {
-            Q_ASSERT(isIdentifier(f.first));
-            sets << f.first + QStringLiteral("=?");
-        }
-        QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("update %1 set %2 where rowid=?").arg(table, sets.join(QStringLiteral(", "))));
-        bindAll(query, values);
-        query.addBindValue(*rowId);
-        ok = query.exec();
-        if (!ok)
-            fail(QStringLiteral("The record could not be changed."), query.lastError().text());
-        result = Saved::Updated;
-    } else if (ok) {
-        ok = insertRow(table, identity + values);
-        result = Saved::Inserted;
-    }
-    return commitOrRollBack(ok) ? result : Saved::Failed;
+    if (ok)
+        ok = rowId ? updateRow(table, *rowId, values) : insertRow(table, identity + values);
+    if (!commitOrRollBack(ok))
+        return Saved::Failed;
+    return rowId ? Saved::Updated : Saved::Inserted;
 }
 
 Records::Added Records::insertUnlessFound(const QString &table, const Fields &match, const Fields &row) const
 {
     Q_ASSERT(isIdentifier(table));
-    if (!m_db.transaction()) {
-        fail(QStringLiteral("The change could not be started; nothing was written."), m_db.lastError().text());
+    if (!begin())
         return Added::Failed;
-    }
     bool ok = false;
     const bool found = firstRowId(table, match, &ok).has_value();
     if (ok && !found)

@@ -44,9 +44,14 @@ public:
 
     QString lastError() const { return m_lastError; }
 
+    // What every stored text goes through: a NUL would cut it short in other tools that read the file.
+    static QString cleanText(QString text);
+
 private:
     std::optional<qint64> firstRowId(const QString &table, const Fields &where, bool *ok) const;
     bool insertRow(const QString &table, const Fields &row) const;
+    bool updateRow(const QString &table, qint64 rowId, const Fields &values) const;
+    bool begin() const;
     bool fail(const QString &what, const QString &detail) const;
     bool commitOrRollBack(bool ok) const;
 

@@ -141,8 +141,8 @@ void Frm_coid::exopt_Click()
 
 void Frm_coid::cmd_save_Click()
 {
-    QString name = txt_coid->text();
-    name.remove(QChar(u'\0'));
+    // The chosen name must be the one stored.
+    const QString name = Records::cleanText(txt_coid->text());
     if (name.trimmed().isEmpty()) {
         Messages::information(this, QStringLiteral("Organization name is blank"));
         txt_coid->setFocus();
