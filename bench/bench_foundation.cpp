@@ -51,11 +51,11 @@ int main(int argc, char *argv[])
     const double walk = medianMs(5, [&] {
         lists = 0;
         for (int level = 2; level <= 5; ++level) {
-            for (const QString &kpa : rec.distinct("cmmi_kpas", "vx_kpa", {{"vx_level", level}})) {
+            for (const QString &kpa : rec.distinct("cmmi_kpas", "vx_kpa", {{"vx_level", level}}).value_or(QStringList())) {
                 const Fields k = {{"vx_level", level}, {"vx_kpa", kpa}};
-                for (const QString &goal : rec.distinct("cmmi_kpas", "vx_goal_id", k)) {
+                for (const QString &goal : rec.distinct("cmmi_kpas", "vx_goal_id", k).value_or(QStringList())) {
                     const Fields g = k + Fields{{"vx_goal_id", goal}};
-                    for (const QString &practice : rec.distinct("cmmi_kpas", "vx_practice_id", g)) {
+                    for (const QString &practice : rec.distinct("cmmi_kpas", "vx_practice_id", g).value_or(QStringList())) {
                         rec.distinct("cmmi_kpas", "vx_subpractice_id", g + Fields{{"vx_practice_id", practice}});
                         ++lists;
                     }
@@ -69,7 +69,7 @@ int main(int argc, char *argv[])
     QList<QVariantList> rows;
     const double read = medianMs(5, [&] {
         rows.clear();
-        for (const QSqlRecord &r : rec.rows("cmmi_kpas", {}, {"vx_level", "vx_kpa", "vx_goal_id", "vx_practice_id", "vx_subpractice_id"})) {
+        for (const QSqlRecord &r : rec.rows("cmmi_kpas", {}, {"vx_level", "vx_kpa", "vx_goal_id", "vx_practice_id", "vx_subpractice_id"}).value_or(QList<QSqlRecord>())) {
             QVariantList row;
             for (int i = 0; i < 8; ++i)
                 row << r.value(i);

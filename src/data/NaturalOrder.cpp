@@ -1,8 +1,7 @@
 #include "NaturalOrder.h"
 
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QVariant>
+#include "data/SqliteHandle.h"
+
 
 #include <sqlite3.h>
 
@@ -77,9 +76,6 @@ int NaturalOrder::compare(QStringView a, QStringView b)
 
 bool NaturalOrder::registerCollation(const QSqlDatabase &db)
 {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3 *raw = *static_cast<sqlite3 *const *>(handle.data());
+    sqlite3 *raw = SqliteHandle::of(db);
     return raw && sqlite3_create_collation(raw, "natural_order", SQLITE_UTF16, nullptr, collate) == SQLITE_OK;
 }

@@ -1,9 +1,11 @@
 #include "Frm_coid.h"
 
 #include "shell/ChosenOrganization.h"
+#include "widgets/BuddyLabel.h"
 #include "widgets/Logo.h"
 #include "widgets/Messages.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,10 +46,11 @@ Frm_coid::Frm_coid(QWidget *parent)
     txt_coid->setObjectName(QStringLiteral("txt_coid"));
     txt_coid->setMaxLength(organizationNameLength);
     txt_coid->setPlaceholderText(QStringLiteral("Name of the new organization"));
-    txt_coid->setAccessibleName(QStringLiteral("Organization name"));
+    auto *nameLabel = new BuddyLabel(QStringLiteral("Organization &name:"), txt_coid, Frame3);
     cmd_save = new QPushButton(QStringLiteral("Add"), Frame3);
     cmd_save->setObjectName(QStringLiteral("cmd_save"));
     auto *frame3Layout = new QHBoxLayout(Frame3);
+    frame3Layout->addWidget(nameLabel);
     frame3Layout->addWidget(txt_coid, 1);
     frame3Layout->addWidget(cmd_save);
     frame3Layout->setAlignment(Qt::AlignTop);
@@ -58,6 +61,9 @@ Frm_coid::Frm_coid(QWidget *parent)
     List1 = new QListWidget(Frame2);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAccessibleName(Frame2->title());
+    // Arriving in the list shows no entry as if it were picked: only a selected entry is.
+    List1->installEventFilter(this);
     auto *frame2Layout = new QVBoxLayout(Frame2);
     frame2Layout->addWidget(List1);
 
@@ -83,25 +89,36 @@ Frm_coid::Frm_coid(QWidget *parent)
     layout->addWidget(Frame2, 1);
     layout->addLayout(buttons);
 
-    connect(newopt, &QRadioButton::clicked, this, &Frm_coid::newopt_Click);
-    connect(exopt, &QRadioButton::clicked, this, &Frm_coid::exopt_Click);
+    // The view follows the options' state, however it changes (click, keyboard, accessibility tools).
+    connect(newopt, &QRadioButton::toggled, this, [this](bool on) { if (on) newopt_Click(); });
+    connect(exopt, &QRadioButton::toggled, this, [this](bool on) { if (on) exopt_Click(); });
     connect(cmd_save, &QPushButton::clicked, this, &Frm_coid::cmd_save_Click);
     connect(cmdok, &QPushButton::clicked, this, &Frm_coid::cmdok_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &Frm_coid::cmdcancel_Click);
     // Picking an entry with a double click is the same as selecting it and pressing OK.
     connect(List1, &QListWidget::itemDoubleClicked, this, &Frm_coid::cmdok_Click);
-    // OK is the default command: Enter anywhere on the screen runs it.
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *enter = new QShortcut(QKeySequence(key), this);
-        enter->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(enter, &QShortcut::activated, cmdok, &QPushButton::click);
+}
+
+QPushButton *Frm_coid::defaultCommand() const
+{
+    // Enter in the new-organization view adds the typed name; it must never close the screen
+    // and leave the previous organization chosen.
+    return newopt->isChecked() ? cmd_save : cmdok;
+}
+
+bool Frm_coid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == List1 && event->type() == QEvent::FocusIn) {
+        QTimer::singleShot(0, this, [this] {
+            if (List1->selectedItems().isEmpty())
+                List1->selectionModel()->clearCurrentIndex();
+        });
     }
+    return Screen::eventFilter(watched, event);
 }
 
 bool Frm_coid::Form_Load()
 {
-    if (!db.Conopen())
-        return false;
     FillOrganizationList();
     return true;
 }
@@ -119,8 +136,11 @@ void Frm_coid::Form_Unload()
 
 void Frm_coid::FillOrganizationList()
 {
+    const std::optional<QStringList> names = records().distinct(QStringLiteral("vx_gaps_sgs"), QStringLiteral("vx_coid"));
+    if (!names)
+        return; // the failure was shown; the list keeps what it showed
     List1->clear();
-    List1->addItems(records().distinct(QStringLiteral("vx_gaps_sgs"), QStringLiteral("vx_coid")));
+    List1->addItems(*names);
     List1->setCurrentRow(-1);
     List1->clearSelection();
 }
@@ -159,8 +179,7 @@ void Frm_coid::cmd_save_Click()
     // The new name becomes the choice only once it is stored.
     if (added == Records::Added::Inserted)
         ChosenOrganization::setSelectedCoid(name);
-    exopt->setChecked(true);
-    exopt_Click();
+    exopt->setChecked(true); // runs exopt_Click
     FillOrganizationList();
 }
 

@@ -19,6 +19,7 @@ public:
     bool Form_Load() override;
     QSize openingSize() const override { return {440, 400}; }
     QWidget *firstField() const override;
+    QPushButton *defaultCommand() const override;
 
     void FillOrganizationList();
     void newopt_Click();
@@ -39,4 +40,5 @@ public:
 
 protected:
     void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -3,7 +3,7 @@
 #include "shell/AppPaths.h"
 #include "widgets/Messages.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -27,9 +27,19 @@ HelpWindow::HelpWindow(QWidget *owner)
 bool HelpWindow::showContents()
 {
     const QString path = AppPaths::filePath(fileName());
-    if (!QFileInfo(path).isReadable()) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         Messages::information(parentWidget(),
                               QStringLiteral("The user guide cannot be opened: the file %1 is missing from %2.")
+                                  .arg(fileName(), AppPaths::appDir()));
+        return false;
+    }
+    // The guide is an HTML page; an empty or foreign file would show as a blank window.
+    const QByteArray start = file.read(4096);
+    if (!start.contains("<html") && !start.contains("<HTML")) {
+        Messages::information(parentWidget(),
+                              QStringLiteral("The user guide cannot be shown: the file %1 in %2 is empty or is not "
+                                             "the program's guide. Reinstall the program to get it back.")
                                   .arg(fileName(), AppPaths::appDir()));
         return false;
     }

@@ -1,14 +1,17 @@
 #include "cmmiClass.h"
 
+#include "data/DatabaseError.h"
 #include "data/NaturalOrder.h"
+#include "data/SqliteHandle.h"
 #include "shell/AppPaths.h"
+#include "widgets/BusyCursor.h"
 #include "widgets/Messages.h"
 
 #include <QCoreApplication>
-#include <QSysInfo>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QUrl>
-#include <QUrlQuery>
 
 #include <atomic>
 
@@ -30,10 +33,10 @@ cmmiClass::~cmmiClass()
     }
 }
 
-bool cmmiClass::Conopen()
+cmmiClass::Opened cmmiClass::open()
 {
     if (con.isOpen())
-        return true;
+        return Opened::Open;
     if (!con.isValid())
         con = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
 
@@ -41,33 +44,54 @@ bool cmmiClass::Conopen()
     QUrl url = QUrl::fromLocalFile(AppPaths::databasePath());
     url.setQuery(QStringLiteral("mode=rw"));
     con.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    con.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    con.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(DatabaseError::busyTimeoutMs()));
 
-    bool usable = con.open();
-    if (usable) {
-        // open() succeeds on any file, and SQLite takes an empty file for an empty database:
-        // only a real statement that finds the tables tells cmmi.mdb from anything else.
-        QSqlQuery probe(con);
-        probe.prepare(QStringLiteral("select count(*) from sqlite_master where type='table' and name in "
-                                     "('cmmi_kpas','cmmi_ggs','cmmi_docs','vx_gaps_sgs','vx_gaps_ggs',"
-                                     "'vx_gaps_docs','cmmi_org_docs','Tvxrk_companydetails')"));
-        usable = probe.exec() && probe.next() && probe.value(0).toInt() == 8;
-        probe.finish();
-    }
-    if (usable)
-        usable = NaturalOrder::registerCollation(con);
-    if (!usable) {
+    const BusyCursor busy;
+    if (!con.open())
+        return Opened::Unusable;
+    // open() succeeds on any file, and SQLite takes an empty file for an empty database:
+    // only a real statement that finds the tables tells cmmi.mdb from anything else.
+    QSqlQuery probe(con);
+    probe.prepare(QStringLiteral("select count(*) from sqlite_master where type='table' and name in "
+                                 "('cmmi_kpas','cmmi_ggs','cmmi_docs','vx_gaps_sgs','vx_gaps_ggs',"
+                                 "'vx_gaps_docs','cmmi_org_docs','Tvxrk_companydetails')"));
+    Opened result = Opened::Unusable;
+    if (probe.exec() && probe.next())
+        result = probe.value(0).toInt() == 8 ? Opened::Open : Opened::Unusable;
+    else if (DatabaseError::kind(DatabaseError::completed(con, probe.lastError())) == DatabaseError::Kind::Busy)
+        result = Opened::Busy;
+    probe.finish();
+    if (result == Opened::Open && !NaturalOrder::registerCollation(con))
+        result = Opened::Unusable;
+    if (result != Opened::Open)
         con.close();
-        Messages::information(nullptr, failureMessage(), QStringLiteral("Information"));
-        QCoreApplication::exit(1);
+    return result;
+}
+
+bool cmmiClass::Conopen()
+{
+    switch (open()) {
+    case Opened::Open:
+        return true;
+    case Opened::Busy:
+        Messages::information(nullptr, DatabaseError::busyMessage());
         return false;
+    case Opened::Unusable:
+        break;
     }
-    return true;
+    Messages::information(nullptr, failureMessage(), QStringLiteral("Information"));
+    QCoreApplication::exit(1);
+    return false;
 }
 
 void cmmiClass::Conclose()
 {
     con.close();
+}
+
+sqlite3 *cmmiClass::handle() const
+{
+    return SqliteHandle::of(con);
 }
 
 QString cmmiClass::ComputerName()

@@ -1,14 +1,17 @@
 #include "mdi_main.h"
 
+#include "data/DatabaseError.h"
 #include "gaps/Frm_coid.h"
 #include "shell/ChosenOrganization.h"
 #include "shell/HelpWindow.h"
 #include "shell/PlaceholderScreen.h"
+#include "shell/WindowSettings.h"
 #include "widgets/Logo.h"
 #include "widgets/Messages.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -26,13 +29,34 @@ mdi_main::mdi_main(QWidget *parent)
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     buildMenus();
-    resize(1200, 800);
+    placeOnScreen();
+}
+
+void mdi_main::placeOnScreen()
+{
+    // Where the user left it; otherwise most of the available screen, so a 1024x768 or
+    // 768-pixel-high laptop screen shows the whole window.
+    if (restoreGeometry(WindowSettings::mainWindowGeometry()))
+        return;
+    const QScreen *shown = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
+    if (!shown) {
+        resize(1024, 700);
+        return;
+    }
+    const QRect room = shown->availableGeometry();
+    const QSize size = QSize(1200, 800).boundedTo(room.size() * 0.92);
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, room));
 }
 
 mdi_main::~mdi_main() = default;
 
 bool mdi_main::Form_Load()
 {
+    // Another program holding the file busy is no reason to end: the screens try again.
+    if (db.open() == cmmiClass::Opened::Busy) {
+        Messages::information(this, DatabaseError::busyMessage());
+        return true;
+    }
     return db.Conopen();
 }
 
@@ -149,17 +173,29 @@ Screen *mdi_main::openScreen(const QString &key, const Factory &make)
     QMdiSubWindow *frame = m_area->addSubWindow(screen);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(windowIcon());
-    if (!screen->Form_Load()) {
+    if (!screen->load()) {
         frame->close();
-        frame->deleteLater();
         return nullptr;
     }
     m_open.insert(key, frame);
+    // A closed screen is gone at once, even before it is deleted: the next choice of its menu
+    // item makes a new one rather than showing the closed frame.
+    connect(screen, &Screen::closed, this, [this, key, frame = QPointer<QMdiSubWindow>(frame)] {
+        if (m_open.value(key) == frame)
+            m_open.remove(key);
+    });
     frame->show();
     // The frame's own border and title bar are known once it is shown.
     const QSize border = frame->size() - screen->size();
-    const QSize room = m_area->viewport()->size();
-    frame->resize((screen->openingSize() + border).boundedTo(room).expandedTo(QSize(240, 120)));
+    const QRect room = m_area->viewport()->rect();
+    frame->resize((screen->openingSize() + border).boundedTo(room.size()).expandedTo(QSize(240, 120)));
+    // Wholly inside the workspace, so its commands are never off-screen.
+    QRect placed = frame->geometry();
+    placed.moveRight(qMin(placed.right(), room.right()));
+    placed.moveBottom(qMin(placed.bottom(), room.bottom()));
+    placed.moveLeft(qMax(placed.left(), room.left()));
+    placed.moveTop(qMax(placed.top(), room.top()));
+    frame->move(placed.topLeft());
     m_area->setActiveSubWindow(frame);
     if (QWidget *field = screen->firstField())
         field->setFocus(Qt::TabFocusReason);
@@ -208,6 +244,7 @@ void mdi_main::closeEvent(QCloseEvent *event)
     }
     if (m_help)
         m_help->close();
+    WindowSettings::setMainWindowGeometry(saveGeometry());
     db.Conclose();
     event->accept();
 }

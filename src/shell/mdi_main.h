@@ -42,6 +42,7 @@ private:
     using Factory = std::function<Screen *()>;
 
     void buildMenus();
+    void placeOnScreen();
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption, std::function<void()> action);
     // Brings the open screen of this kind to the front, or makes, loads and shows a new one.
     Screen *openScreen(const QString &key, const Factory &make);

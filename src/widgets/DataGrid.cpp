@@ -47,6 +47,20 @@ void DataGrid::setRows(const QList<QVariantList> &rows)
     }
 }
 
+void DataGrid::fill(const QList<QSqlRecord> &records, const QStringList &columns)
+{
+    QList<QVariantList> rows;
+    rows.reserve(records.size());
+    for (const QSqlRecord &record : records) {
+        QVariantList row;
+        row.reserve(columns.size());
+        for (const QString &column : columns)
+            row << record.value(column);
+        rows << row;
+    }
+    setRows(rows);
+}
+
 QStringList DataGrid::columnTexts(int column) const
 {
     QStringList texts;

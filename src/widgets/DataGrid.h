@@ -2,6 +2,7 @@
 
 #include "widgets/GridModel.h"
 
+#include <QSqlRecord>
 #include <QTableView>
 
 // The read-only list of records every screen shows: "S No" numbered from 1, a null as " ",
@@ -14,6 +15,8 @@ public:
 
     void setColumns(const QStringList &headersAfterNumber);
     void setRows(const QList<QVariantList> &rows);
+    // Replaces every line with the records' values of these columns, in this order.
+    void fill(const QList<QSqlRecord> &records, const QStringList &columns);
 
     int lineCount() const { return m_model->rowCount(); }
     QString text(int line, int column) const { return m_model->text(line, column); }

@@ -3,6 +3,7 @@
 #include "data/NaturalOrder.h"
 
 #include <algorithm>
+#include <numeric>
 
 GridModel::GridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -85,16 +86,34 @@ void GridModel::sort(int column, Qt::SortOrder)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_sortColumn = column;
-    sortLines();
+    const QVector<int> oldLineOf = sortLines();
+    // The selected and current line stay on the same record, wherever it moves.
+    QVector<int> newLineOf(oldLineOf.size());
+    for (int line = 0; line < oldLineOf.size(); ++line)
+        newLineOf[oldLineOf[line]] = line;
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before)
+        after << (index.row() < newLineOf.size() ? this->index(newLineOf[index.row()], index.column()) : QModelIndex());
+    changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void GridModel::sortLines()
+QVector<int> GridModel::sortLines()
 {
+    QVector<int> order(m_lines.size());
+    std::iota(order.begin(), order.end(), 0);
     if (m_sortColumn < 0)
-        return;
+        return order;
     const int c = m_sortColumn;
-    std::stable_sort(m_lines.begin(), m_lines.end(), [c](const QStringList &a, const QStringList &b) {
-        return NaturalOrder::compare(a[c], b[c]) < 0;
+    std::stable_sort(order.begin(), order.end(), [this, c](int a, int b) {
+        return NaturalOrder::compare(m_lines[a][c], m_lines[b][c]) < 0;
     });
+    QVector<QStringList> sorted;
+    sorted.reserve(m_lines.size());
+    for (int line : order)
+        sorted.append(std::move(m_lines[line]));
+    m_lines = std::move(sorted);
+    return order;
 }

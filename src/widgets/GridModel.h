@@ -30,7 +30,8 @@ public:
     static QString cellText(const QVariant &value);
 
 private:
-    void sortLines();
+    // Sorts by the sort column; for each new line, the line it was before.
+    QVector<int> sortLines();
 
     QStringList m_headers;
     QVector<QStringList> m_lines;

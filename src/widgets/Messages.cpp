@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include "data/DatabaseError.h"
+
 #include <QMessageBox>
 
 Messages::Recorder *Messages::s_recorder = nullptr;
@@ -57,7 +59,7 @@ bool Messages::confirm(QWidget *parent, const QString &text, const QString &capt
     return show(parent, Icon::Question, text, caption);
 }
 
-void Messages::databaseError(QWidget *parent, const QString &detail)
+void Messages::databaseError(QWidget *parent, const QString &what, const QSqlError &error)
 {
-    show(parent, Icon::Information, detail, applicationTitle());
+    show(parent, Icon::Information, DatabaseError::explain(what, error), applicationTitle());
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class QSqlError;
 class QWidget;
 
 // Every message box of the program goes through here, so the caption "CMMi" is the same
@@ -44,8 +45,8 @@ public:
     static void plain(QWidget *parent, const QString &text, const QString &caption = applicationTitle());
     // Yes or No, no icon; true for Yes.
     static bool confirm(QWidget *parent, const QString &text, const QString &caption = applicationTitle());
-    // A database failure, in the same style.
-    static void databaseError(QWidget *parent, const QString &detail);
+    // A database failure, in the same style: what could not be done, why, what to do.
+    static void databaseError(QWidget *parent, const QString &what, const QSqlError &error);
 
 private:
     static bool show(QWidget *parent, Icon icon, const QString &text, const QString &caption);

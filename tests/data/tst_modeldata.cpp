@@ -120,13 +120,13 @@ private slots:
         const Records rec(db.con);
         QSet<QString> reached;
         for (int level = 2; level <= 5; ++level) {
-            for (const QString &kpa : rec.distinct("cmmi_kpas", "vx_kpa", {{"vx_level", level}})) {
+            for (const QString &kpa : rec.distinct("cmmi_kpas", "vx_kpa", {{"vx_level", level}}).value_or(QStringList())) {
                 const Fields k = {{"vx_level", level}, {"vx_kpa", kpa}};
-                for (const QString &goal : rec.distinct("cmmi_kpas", "vx_goal_id", k)) {
+                for (const QString &goal : rec.distinct("cmmi_kpas", "vx_goal_id", k).value_or(QStringList())) {
                     const Fields g = k + Fields{{"vx_goal_id", goal}};
-                    for (const QString &practice : rec.distinct("cmmi_kpas", "vx_practice_id", g)) {
+                    for (const QString &practice : rec.distinct("cmmi_kpas", "vx_practice_id", g).value_or(QStringList())) {
                         const Fields p = g + Fields{{"vx_practice_id", practice}};
-                        for (const QString &sub : rec.distinct("cmmi_kpas", "vx_subpractice_id", p))
+                        for (const QString &sub : rec.distinct("cmmi_kpas", "vx_subpractice_id", p).value_or(QStringList()))
                             reached << QStringList{QString::number(level), kpa, goal, practice, sub}.join('|');
                     }
                 }

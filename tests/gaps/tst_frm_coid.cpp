@@ -1,4 +1,4 @@
-#include "TestApp.h"
+#include "FixtureTest.h"
 
 #include "gaps/Frm_coid.h"
 #include "shell/ChosenOrganization.h"
@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -15,23 +16,11 @@
 #include <QRadioButton>
 
 // Choosing the organization to assess, driven through the main window as a user would.
-class tst_Frm_coid : public QObject
+class tst_Frm_coid : public FixtureTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        app = std::make_unique<TestApp>();
-        window = app->mainWindow();
-        QVERIFY(window);
-    }
-    void cleanup()
-    {
-        window.reset();
-        app.reset();
-    }
-
     void opensOnTheListOfKnownOrganizations()
     {
         app->rows("insert into vx_gaps_sgs (vx_coid) values ('Beta'), ('Alpha'), ('Beta'), (NULL)");
@@ -140,10 +129,52 @@ private slots:
     {
         app->rows("insert into vx_gaps_sgs (vx_coid) values ('Gamma')");
         Frm_coid *f = open();
-        pick(f, "Gamma");
+        // Arriving in the list picks nothing, and shows nothing as picked.
+        QVERIFY(f->List1->hasFocus() && !f->List1->currentIndex().isValid());
+        QTest::keyClick(f->List1, Qt::Key_Down);
+        QCOMPARE(f->List1->selectedItems().value(0)->text(), QString("Gamma"));
         QTest::keyClick(f->List1, Qt::Key_Return);
         QCOMPARE(ChosenOrganization::selected_coid(), QString("Gamma"));
         QVERIFY(closed());
+    }
+
+    void enterNeverDropsATypedName_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("in the name field") << "txt_coid";
+        QTest::newRow("on the focused Add") << "cmd_save";
+    }
+    void enterNeverDropsATypedName()
+    {
+        QFETCH(QString, focus);
+        ChosenOrganization::setSelectedCoid("Earlier");
+        Frm_coid *f = open();
+        choose(f->newopt);
+        QTest::keyClicks(f->txt_coid, "ACME");
+        QWidget *target = f->findChild<QWidget *>(focus);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(ChosenOrganization::selected_coid(), QString("ACME"));
+        QCOMPARE(app->value("select count(*) from vx_gaps_sgs where vx_coid='ACME'").toInt(), 1);
+        QVERIFY(!closed());
+        // A focused command takes Enter itself: Cancel closes without choosing.
+        f->cmdcancel->setFocus();
+        QTest::keyClick(f->cmdcancel, Qt::Key_Return);
+        QVERIFY(closed());
+    }
+
+    void usableByLabelAndByOptionState()
+    {
+        Frm_coid *f = open();
+        // What an accessibility tool's toggle does: the option's state, without a click.
+        f->newopt->setChecked(true);
+        QVERIFY(f->Frame3->isVisible() && !f->Frame2->isVisible());
+        f->exopt->setChecked(true);
+        QVERIFY(f->Frame2->isVisible() && !f->Frame3->isVisible());
+        QCOMPARE(f->List1->accessibleName(), QString("Existing Organizations"));
+        QVERIFY(!f->txt_coid->accessibleName().isEmpty());
+        const auto labels = f->findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [f](QLabel *l) { return l->buddy() == f->txt_coid; }));
     }
 
     void failedAddChoosesNothing()
@@ -195,8 +226,6 @@ private:
         return texts;
     }
 
-    std::unique_ptr<TestApp> app;
-    std::unique_ptr<mdi_main> window;
 };
 
 QTEST_MAIN(tst_Frm_coid)

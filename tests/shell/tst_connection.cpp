@@ -1,11 +1,13 @@
 #include "TestApp.h"
 
+#include "data/DatabaseError.h"
 #include "shell/AppPaths.h"
 #include "shell/cmmiClass.h"
 #include "shell/mdi_main.h"
 
 #include <QtTest>
 
+#include <QMdiArea>
 #include <QSqlQuery>
 
 // Opening cmmi.mdb: a file that is not the program's database is never taken for one, and is
@@ -63,6 +65,32 @@ private slots:
         QVERIFY(!first.isOpen() && second.isOpen());
         QVERIFY(first.Conopen());
         QVERIFY(app.messages.shown.isEmpty());
+    }
+
+    void busyFileIsNotTheEnd()
+    {
+        // Another program writing to the file: the screen says so after the wait, the program goes on.
+        TestApp app;
+        DatabaseError::setBusyTimeoutMs(200);
+        auto window = app.mainWindow();
+        QVERIFY(window);
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-program");
+        other.setDatabaseName(app.databasePath());
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec("begin exclusive"));
+
+        QVERIFY(triggerAction(window.get(), "mnu_gap_analysis"));
+        // Not the connection failure, which ends the program.
+        QCOMPARE(app.messages.texts(), QStringList{DatabaseError::busyMessage()});
+        QVERIFY(window->mdiArea()->subWindowList().isEmpty());
+
+        QVERIFY(QSqlQuery(other).exec("rollback"));
+        QVERIFY(triggerAction(window.get(), "mnu_gap_analysis"));
+        QCOMPARE(window->mdiArea()->subWindowList().size(), 1);
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase("other-program");
+        DatabaseError::setBusyTimeoutMs(5000);
     }
 };
 

@@ -1,11 +1,13 @@
 #include "TestApp.h"
 
+#include "data/SqliteHandle.h"
 #include "shell/AppPaths.h"
 #include "shell/ChosenOrganization.h"
 #include "shell/mdi_main.h"
 
 #include <QAction>
 #include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,6 +15,8 @@
 #include <QTest>
 
 #include <stdexcept>
+
+#include <sqlite3.h>
 
 TestApp::TestApp(bool withDatabase)
 {
@@ -25,6 +29,9 @@ TestApp::TestApp(bool withDatabase)
     }
     QFile::copy(QStringLiteral(VELTRIX_SOURCE_DIR "/help/veltrix.HLP"), m_dir.filePath(QStringLiteral("veltrix.HLP")));
     AppPaths::setAppDir(m_dir.path());
+    // Remembered window places go to the test's folder, never the user's settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
     ChosenOrganization::setSelectedCoid(QString());
 }
 
@@ -65,6 +72,23 @@ QVariant TestApp::value(const QString &sql, const QVariantList &values)
 {
     const QList<QVariantList> all = rows(sql, values);
     return all.isEmpty() || all.first().isEmpty() ? QVariant() : all.first().first();
+}
+
+QString TestApp::busyConnections()
+{
+    QStringList problems;
+    for (const QString &name : QSqlDatabase::connectionNames()) {
+        sqlite3 *handle = SqliteHandle::of(QSqlDatabase::database(name, false));
+        if (!handle)
+            continue;
+        for (sqlite3_stmt *stmt = sqlite3_next_stmt(handle, nullptr); stmt; stmt = sqlite3_next_stmt(handle, stmt)) {
+            if (sqlite3_stmt_busy(stmt))
+                problems << QStringLiteral("%1: statement left running: %2").arg(name, QString::fromUtf8(sqlite3_sql(stmt)));
+        }
+        if (!sqlite3_get_autocommit(handle))
+            problems << QStringLiteral("%1: transaction left open").arg(name);
+    }
+    return problems.join(QLatin1Char('\n'));
 }
 
 std::unique_ptr<mdi_main> TestApp::mainWindow()

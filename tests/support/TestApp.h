@@ -25,6 +25,10 @@ public:
     QList<QVariantList> rows(const QString &sql, const QVariantList &values = {});
     QVariant value(const QString &sql, const QVariantList &values = {});
 
+    // Every open connection of the program that holds a running statement or an open
+    // transaction, described; empty when all are idle.
+    static QString busyConnections();
+
     // The main window, loaded, shown and active.
     std::unique_ptr<mdi_main> mainWindow();
 

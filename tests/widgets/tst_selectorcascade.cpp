@@ -1,9 +1,10 @@
-#include "TestApp.h"
+#include "FixtureTest.h"
 
 #include "data/Records.h"
 #include "shell/cmmiClass.h"
 #include "widgets/DescriptionFocus.h"
-#include "widgets/SelectorCascade.h"
+#include "widgets/LimitedTextEdit.h"
+#include "widgets/ModelCascade.h"
 
 #include <QtTest>
 
@@ -12,102 +13,145 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-// Level, KPA, goal, practice and subpractice over the delivered model, wired as the model and
-// gap screens wire them.
-class tst_SelectorCascade : public QObject
+// The model cascades the masters and gap screens share, over the delivered model: what a choice
+// refills, what typing must never do, what an empty or failed list leaves alone.
+class tst_SelectorCascade : public FixtureTest
 {
     Q_OBJECT
 
-private slots:
-    void init()
+    bool wantsWindow() const override { return false; }
+    void tearDown() override
     {
-        app = std::make_unique<TestApp>();
+        form.reset();
+        db.Conclose();
+        errors.clear();
+    }
+
+    void build()
+    {
         QVERIFY(db.Conopen());
         form = std::make_unique<QWidget>();
+        auto *layout = new QVBoxLayout(form.get());
         combos.clear();
+        descs.clear();
         for (int i = 0; i < 5; ++i) {
             combos << new QComboBox(form.get());
             combos.last()->setEditable(i > 0);
+            layout->addWidget(combos.last());
         }
-        combos[0]->addItems({"2", "3", "4", "5", "6"});
-        goalDesc = new QLineEdit(form.get());
-        fills.clear();
-        followUps.clear();
-        cascade = std::make_unique<SelectorCascade>();
-        const QStringList columns = {"vx_level", "vx_kpa", "vx_goal_id", "vx_practice_id", "vx_subpractice_id"};
-        auto above = [this, columns](int depth) {
-            Fields f = {{"vx_level", combos[0]->currentText().toInt()}};
-            for (int i = 1; i < depth; ++i)
-                f.append({columns[i], combos[i]->currentText()});
-            return f;
-        };
-        cascade->add(combos[0], {});
-        for (int i = 1; i < 5; ++i) {
-            cascade->add(
-                combos[i],
-                [this, above, columns, i] {
-                    fills << columns[i];
-                    return Records(db.con).distinct("cmmi_kpas", columns[i], above(i));
-                },
-                [this, above, columns, i] {
-                    followUps << columns[i];
-                    if (auto row = Records(db.con).first("cmmi_kpas", above(3)); row && i == 2)
-                        goalDesc->setText(row->value("vx_goal_desc").toString());
-                });
+        for (int i = 0; i < 3; ++i) {
+            descs << new LimitedTextEdit(form.get());
+            layout->addWidget(descs.last());
         }
-    }
-    void cleanup()
-    {
-        cascade.reset();
-        form.reset();
-        db.Conclose();
-        app.reset();
+        auto source = [this] { return Records(db.con, [this](const QString &what, const QSqlError &) { errors << what; }); };
+        cascade = ModelCascade::processAreas(source, combos[0], combos[1], combos[2], combos[3], combos[4], descs[0],
+                                             descs[1], descs[2], form.get());
+        fills = 0;
+        connect(cascade->cascade(), &SelectorCascade::chosen, this, [this] { ++fills; });
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
+private slots:
     void choosingALevelRunsTheWholeCascade()
     {
-        cascade->choose(combos[0], 0);
+        build();
+        cascade->start();
         QCOMPARE(texts(), QStringList({"2", "Configuration Management (CM)", "GG2", "GP2.1", ""}));
-        QCOMPARE(fills, QStringList({"vx_kpa", "vx_goal_id", "vx_practice_id", "vx_subpractice_id"}));
-        // Deepest first: a follow-up sees the selectors below it already refilled.
-        QCOMPARE(followUps, QStringList({"vx_subpractice_id", "vx_practice_id", "vx_goal_id", "vx_kpa"}));
-        QVERIFY(goalDesc->text().startsWith("Institutionalize a Managed Process"));
-        QCOMPARE(combos[2]->itemText(combos[2]->count() - 1), QString("SG3"));
-    }
-
-    void userPickRefillsOnlyWhatIsBelowOnce()
-    {
-        cascade->choose(combos[0], 0);
-        fills.clear();
-        combos[2]->setCurrentIndex(combos[2]->findText("SG1"));
-        emit combos[2]->activated(combos[2]->currentIndex());
-        QCOMPARE(fills, QStringList({"vx_practice_id", "vx_subpractice_id"}));
+        QCOMPARE(descs[0]->toPlainText(), app->value("select vx_goal_desc from cmmi_kpas where vx_goal_id='GG2'").toString());
+        // A pick refills what is below it, once, and shows its own descriptions.
+        pick(combos[2], "SG1");
         QCOMPARE(texts(), QStringList({"2", "Configuration Management (CM)", "SG1", "SP1.1", "SP1.1.1"}));
-        QCOMPARE(goalDesc->text(), app->value("select vx_goal_desc from cmmi_kpas where vx_kpa like '%(CM)' and vx_goal_id='SG1'").toString());
+        QCOMPARE(descs[2]->toPlainText(), app->value("select vx_subpractice_desc from cmmi_kpas where vx_kpa like '%(CM)' "
+                                                    "and vx_practice_id='SP1.1' and vx_subpractice_id='SP1.1.1'").toString());
+        QCOMPARE(cascade->keys(3), (Fields{{"vx_level", 2}, {"vx_kpa", "Configuration Management (CM)"}, {"vx_goal_id", "SG1"}}));
     }
 
-    void typingRefillsNothing()
+    void typingNeverPicks_data()
     {
-        cascade->choose(combos[0], 0);
-        fills.clear();
-        followUps.clear();
-        combos[1]->lineEdit()->selectAll();
-        QTest::keyClicks(combos[1], "A new process area");
-        QTest::keyClick(combos[1], Qt::Key_Return);
-        QCOMPARE(combos[1]->currentText(), QString("A new process area"));
-        QVERIFY(fills.isEmpty() && followUps.isEmpty());
-        QCOMPARE(combos[1]->count(), 7);
+        QTest::addColumn<int>("selector");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::newRow("prefix of a longer id, Tab") << 3 << "SP1.1" << int(Qt::Key_Tab);
+        QTest::newRow("prefix of a longer id, Enter") << 3 << "SP1.1" << int(Qt::Key_Return);
+        QTest::newRow("other case, Tab") << 2 << "sg1" << int(Qt::Key_Tab);
+        QTest::newRow("existing id, Enter") << 2 << "SG1" << int(Qt::Key_Return);
+        QTest::newRow("existing id, Tab") << 3 << "SP1.10" << int(Qt::Key_Tab);
+    }
+    void typingNeverPicks()
+    {
+        QFETCH(int, selector);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        app->rows("insert into cmmi_kpas (vx_level, vx_kpa, vx_goal_id, vx_goal_desc, vx_practice_id, vx_practice_desc) "
+                  "select vx_level, vx_kpa, vx_goal_id, vx_goal_desc, 'SP1.10', 'tenth' from cmmi_kpas where rowid = "
+                  "(select min(rowid) from cmmi_kpas where vx_kpa like '%(CM)' and vx_goal_id='GG2')");
+        build();
+        cascade->start();
+        const QStringList before = descriptions();
+        const int runs = fills;
+        combos[selector]->setFocus();
+        combos[selector]->lineEdit()->selectAll();
+        QTest::keyClicks(combos[selector], typed);
+        QTest::keyClick(combos[selector], Qt::Key(key));
+        if (combos[selector]->hasFocus())
+            descs[0]->setFocus(); // leaving the field as well
+        QCoreApplication::processEvents();
+        QCOMPARE(combos[selector]->currentText(), typed);
+        QCOMPARE(fills, runs);
+        QCOMPARE(descriptions(), before);
     }
 
-    void emptyResultLeavesLowerSelectorsAlone()
+    void emptyOrFailedListLeavesWhatIsBelow()
     {
-        cascade->choose(combos[0], 0);
-        cascade->choose(combos[2], combos[2]->findText("SG1"));
-        const QStringList below = texts().mid(2) << goalDesc->text();
-        cascade->choose(combos[0], combos[0]->findText("6"));
+        app->rows("delete from cmmi_kpas where vx_level = 5");
+        build();
+        cascade->start();
+        pick(combos[2], "SG1");
+        const QStringList below = texts().mid(2);
+        const QStringList shown = descriptions();
+        // No rows: the selector empties, everything below stays.
+        pick(combos[0], "5");
         QCOMPARE(combos[1]->count(), 0);
-        QCOMPARE(texts().mid(1), QStringList{""} + below.mid(0, 3));
-        QCOMPARE(goalDesc->text(), below.last());
+        QCOMPARE(texts().mid(2), below);
+        QCOMPARE(descriptions(), shown);
+        // A failed read: the failure is told once, and the selector keeps its entries too.
+        pick(combos[0], "2");
+        const QStringList all = texts();
+        const int goals = combos[2]->count();
+        app->rows("alter table cmmi_kpas rename to gone");
+        pick(combos[1], combos[1]->itemText(0));
+        QCOMPARE(texts(), all);
+        QCOMPARE(combos[2]->count(), goals);
+        QCOMPARE(errors.size(), 1);
+        app->rows("alter table gone rename to cmmi_kpas");
+    }
+
+    void descriptionTakesTheFirstRowFound()
+    {
+        // A null description shows empty; a practice id under two goals shows its own goal's text.
+        app->rows("update cmmi_kpas set vx_goal_desc = NULL where rowid = (select min(rowid) from cmmi_kpas "
+                  "where vx_kpa like '%(CM)' and vx_goal_id='SG1')");
+        app->rows("insert into cmmi_ggs values ('GGX', 'Another goal', 'GP2.1', 'Another practice')");
+        build();
+        cascade->start();
+        pick(combos[2], "SG1");
+        QCOMPARE(descs[0]->toPlainText(), QString());
+
+        auto *goal = new QComboBox(form.get());
+        auto *practice = new QComboBox(form.get());
+        auto *practiceDesc = new QLineEdit(form.get());
+        ModelCascade *ggs = ModelCascade::genericGoals([this] { return Records(db.con); }, goal, practice, nullptr,
+                                                       practiceDesc, form.get());
+        ggs->start();
+        QCOMPARE(practiceDesc->text(), app->value("select vx_practice_desc from cmmi_ggs where vx_goal_id='GG1'").toString());
+        pick(goal, "GG2");
+        const QString own = practiceDesc->text();
+        pick(goal, "GGX");
+        QCOMPARE(practiceDesc->text(), QString("Another practice"));
+        pick(goal, "GG2");
+        QCOMPARE(practiceDesc->text(), own);
     }
 
     void descriptionFocusSelectsTrimmedText_data()
@@ -124,7 +168,8 @@ private slots:
         QWidget host;
         auto *layout = new QVBoxLayout(&host);
         auto *line = new QLineEdit(text, &host);
-        auto *multi = new QPlainTextEdit(text, &host);
+        auto *multi = new LimitedTextEdit(&host);
+        multi->setPlainText(text);
         layout->addWidget(new QLineEdit(&host));
         layout->addWidget(line);
         layout->addWidget(multi);
@@ -147,14 +192,21 @@ private:
             t << c->currentText();
         return t;
     }
+    QStringList descriptions() const
+    {
+        QStringList t;
+        for (QPlainTextEdit *d : descs)
+            t << d->toPlainText();
+        return t;
+    }
 
-    std::unique_ptr<TestApp> app;
     cmmiClass db;
     std::unique_ptr<QWidget> form;
-    std::unique_ptr<SelectorCascade> cascade;
+    ModelCascade *cascade = nullptr;
     QList<QComboBox *> combos;
-    QLineEdit *goalDesc = nullptr;
-    QStringList fills, followUps;
+    QList<QPlainTextEdit *> descs;
+    QStringList errors;
+    int fills = 0;
 };
 
 QTEST_MAIN(tst_SelectorCascade)
