@@ -122,9 +122,11 @@ private slots:
         QTest::newRow("appraiser checks instead of instructions")
             << "vx_subpractice_desc like 'Check that%' or vx_subpractice_desc like 'Confirm%' "
                "or vx_subpractice_desc like 'Verify that%' or vx_subpractice_desc like 'Look for%'";
-        QTest::newRow("evidence hint not a trailing sentence")
+        QTest::newRow("evidence hint not one trailing sentence")
             << "vx_subpractice_desc like '%evidence%' and (vx_subpractice_desc not glob '*. Evidence: *.' "
-               "or vx_subpractice_desc glob '*Evidence:*Evidence:*' or vx_subpractice_desc glob '*[a-z]vidence is*')";
+               "or vx_subpractice_desc glob '*Evidence:*Evidence:*' or vx_subpractice_desc glob '*[a-z]vidence is*') "
+               "or vx_subpractice_desc like '%; look for%' or vx_subpractice_desc like '%; check%' "
+               "or vx_subpractice_desc like '%; show%' or vx_subpractice_desc like '%; sample%'";
         QTest::newRow("numbered id not under its practice")
             << "vx_subpractice_id not glob vx_practice_id || '.[1-9]' and vx_subpractice_id not glob vx_practice_id || '.[1-9][0-9]' "
                "and vx_subpractice_id <> vx_practice_id || '.none'";
