@@ -46,16 +46,6 @@ private slots:
         QCOMPARE(found, levels);
     }
 
-    void genericGoalsTable()
-    {
-        QStringList pairs;
-        for (const QVariantList &row : app->rows("select vx_goal_id || ' ' || vx_practice_id from cmmi_ggs"))
-            pairs << row[0].toString();
-        std::sort(pairs.begin(), pairs.end(), NaturalOrder::less);
-        QCOMPARE(pairs, QStringList({"GG1 GP1.1", "GG2 GP2.1", "GG2 GP2.2", "GG2 GP2.3", "GG2 GP2.4", "GG2 GP2.5", "GG2 GP2.6",
-                                     "GG2 GP2.7", "GG2 GP2.8", "GG2 GP2.9", "GG2 GP2.10", "GG3 GP3.1", "GG3 GP3.2"}));
-    }
-
     void limitsAndOneRowPerIdentity_data()
     {
         QTest::addColumn<QString>("table");
@@ -192,7 +182,6 @@ private slots:
     {
         QDirIterator files(QStringLiteral(VELTRIX_SOURCE_DIR "/src/data/model"), {"*.tsv"}, QDir::Files,
                            QDirIterator::Subdirectories);
-        int checked = 0;
         while (files.hasNext()) {
             const QString path = files.next();
             QFile file(path);
@@ -223,9 +212,7 @@ private slots:
                 }
                 previous = current;
             }
-            ++checked;
         }
-        QCOMPARE(checked, 45);
     }
 
 private:
