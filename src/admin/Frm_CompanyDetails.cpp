@@ -1,0 +1,131 @@
+#include "Frm_CompanyDetails.h"
+
+#include "widgets/Messages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int companyNameLength = 50;
+const QString table = QStringLiteral("Tvxrk_companydetails");
+const QString nameColumn = QStringLiteral("fvx_rk_companyname");
+const QString addressColumn = QStringLiteral("fvx_rk_address");
+}
+
+Frm_CompanyDetails::Frm_CompanyDetails(QWidget *parent)
+    : Screen(parent)
+{
+    setObjectName(QStringLiteral("Frm_CompanyDetails"));
+    setWindowTitle(QStringLiteral("CompanyDetails"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Company Details"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    txt_companyname = new QLineEdit(Frame1);
+    txt_companyname->setObjectName(QStringLiteral("txt_companyname"));
+    txt_companyname->setMaxLength(companyNameLength);
+    RTB_Address = new QPlainTextEdit(Frame1);
+    RTB_Address->setObjectName(QStringLiteral("RTB_Address"));
+    // Tab moves on to the commands; a tab character has no place in an address.
+    RTB_Address->setTabChangesFocus(true);
+
+    auto *nameLabel = new QLabel(QStringLiteral("CompanyName"), Frame1);
+    nameLabel->setBuddy(txt_companyname);
+    auto *addressLabel = new QLabel(QStringLiteral("Address"), Frame1);
+    addressLabel->setBuddy(RTB_Address);
+    addressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *grid = new QGridLayout(Frame1);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(txt_companyname, 0, 1);
+    grid->addWidget(addressLabel, 1, 0);
+    grid->addWidget(RTB_Address, 1, 1);
+    grid->setRowStretch(1, 1);
+
+    cmd_csave = new QPushButton(QStringLiteral("&Save"), this);
+    cmd_csave->setObjectName(QStringLiteral("cmd_csave"));
+    cmd_ccancel = new QPushButton(QStringLiteral("&Close"), this);
+    cmd_ccancel->setObjectName(QStringLiteral("cmd_ccancel"));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmd_csave);
+    buttons->addWidget(cmd_ccancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1, 1);
+    layout->addLayout(buttons);
+
+    connect(cmd_csave, &QPushButton::clicked, this, &Frm_CompanyDetails::cmd_csave_Click);
+    connect(cmd_ccancel, &QPushButton::clicked, this, &Frm_CompanyDetails::cmd_ccancel_Click);
+    // Enter saves from the name field only: in the address it starts a new line.
+    connect(txt_companyname, &QLineEdit::returnPressed, cmd_csave, &QPushButton::click);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, cmd_ccancel, &QPushButton::click);
+}
+
+bool Frm_CompanyDetails::Form_Load()
+{
+    if (!db.Conopen())
+        return false;
+    // The first row by rowid: the row every reader of the company details takes.
+    const std::optional<QSqlRecord> row = records().first(table, {});
+    if (row) {
+        txt_companyname->setText(row->value(nameColumn).toString());
+        RTB_Address->setPlainText(row->value(addressColumn).toString());
+    }
+    return true;
+}
+
+void Frm_CompanyDetails::cmd_csave_Click()
+{
+    // Only the empty text is refused: a name of blanks is the user's choice.
+    if (txt_companyname->text().isEmpty()) {
+        Messages::information(this, blankNameMessage());
+        txt_companyname->setFocus();
+        return;
+    }
+    replaceFirstRow();
+}
+
+// The first row goes and the new one comes in one transaction: a failure keeps the old row.
+void Frm_CompanyDetails::replaceFirstRow()
+{
+    QSqlDatabase con = db.con;
+    if (!con.transaction()) {
+        Messages::databaseError(this, con.lastError().text());
+        return;
+    }
+    QSqlQuery remove(con);
+    bool ok = remove.exec(QStringLiteral("delete from Tvxrk_companydetails where rowid = "
+                                         "(select rowid from Tvxrk_companydetails order by rowid limit 1)"));
+    QString error = remove.lastError().text();
+    remove.finish();
+    if (ok) {
+        QSqlQuery insert(con);
+        insert.prepare(QStringLiteral("insert into Tvxrk_companydetails (fvx_rk_companyname, fvx_rk_address) values (?, ?)"));
+        insert.addBindValue(Records::cleanText(txt_companyname->text()));
+        insert.addBindValue(Records::cleanText(RTB_Address->toPlainText()));
+        ok = insert.exec();
+        error = insert.lastError().text();
+    }
+    if (ok && con.commit())
+        return;
+    if (ok)
+        error = con.lastError().text();
+    con.rollback();
+    Messages::databaseError(this, QStringLiteral("The company details could not be saved.\n\n") + error);
+}
+
+void Frm_CompanyDetails::cmd_ccancel_Click()
+{
+    closeScreen();
+}
