@@ -47,6 +47,18 @@ bool syncFile(const QString &path, bool directory)
     return ok;
 }
 
+// The file a path names once every link and "." or ".." in it is followed; for a file yet
+// to be made, the real folder with the name in it. Checks and writes both use this path, so
+// what is checked is what is written.
+QString resolved(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = info.absoluteDir().canonicalPath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
 QString systemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -119,20 +131,20 @@ DatabaseCopy::Result DatabaseCopy::writeSnapshot(sqlite3 *live, const QString &t
 
 DatabaseCopy::Result DatabaseCopy::backup(sqlite3 *live, const QString &destination)
 {
-    if (sameFile(destination, livePath(live)))
-        return refused(QStringLiteral("%1 is the database in use").arg(destination));
     // Through a symbolic link the backup replaces the file it points to, not the link.
-    const QFileInfo info(destination);
-    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString target = resolved(destination);
+    if (sameFile(target, livePath(live)))
+        return refused(QStringLiteral("%1 is the database in use").arg(destination));
     return writeSnapshot(live, target);
 }
 
 DatabaseCopy::Result DatabaseCopy::restore(sqlite3 *live, const QString &source)
 {
     const QString current = livePath(live);
-    if (!QFileInfo(source).isFile())
+    const QString file = resolved(source);
+    if (!QFileInfo(file).isFile())
         return refused(QStringLiteral("the file %1 does not exist").arg(source));
-    if (sameFile(source, current))
+    if (sameFile(file, current))
         return refused(QStringLiteral("%1 is the database in use").arg(source));
 
     // A private copy: the chosen file is only read once, and nothing can change what was
@@ -141,7 +153,7 @@ DatabaseCopy::Result DatabaseCopy::restore(sqlite3 *live, const QString &source)
     if (!privateDir.isValid())
         return failed(QStringLiteral("no private copy can be made (%1)").arg(privateDir.errorString()));
     const QString candidate = privateDir.filePath(QStringLiteral("candidate.mdb"));
-    QFile sourceFile(source);
+    QFile sourceFile(file);
     if (!sourceFile.copy(candidate))
         return refused(QStringLiteral("the file %1 cannot be read (%2)").arg(source, sourceFile.errorString()));
     const QString problem = DatabaseFileCheck::problem(candidate);
