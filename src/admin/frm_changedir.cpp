@@ -87,6 +87,8 @@ frm_changedir::frm_changedir(frm_backup *owner)
                 if (current.isValid())
                     Dir1_Change(m_folders->filePath(current));
             });
+    // The folders load in the background; the current one comes into view once its branch is there.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this] { Dir1->scrollTo(Dir1->currentIndex()); });
     connect(File1, &QListView::clicked, this, &frm_changedir::File1_Click);
     // A double click on a file picks it and hands it over.
     connect(File1, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
