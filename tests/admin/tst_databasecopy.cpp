@@ -70,6 +70,7 @@ private slots:
         QTest::newRow("random bytes") << "random" << "not a database of this program";
         QTest::newRow("text file") << "text" << "not a database of this program";
         QTest::newRow("truncated") << "truncated" << "damaged";
+        QTest::newRow("scribbled page") << "scribbled" << "damaged";
         QTest::newRow("missing table") << "drop table cmmi_ggs" << "the table cmmi_ggs is missing";
         QTest::newRow("missing column") << "alter table cmmi_org_docs drop column vx_doc_dtls"
                                         << "the table cmmi_org_docs has no column vx_doc_dtls";
@@ -229,6 +230,13 @@ private:
             file.write("vx_level,vx_kpa\n2,Requirements Management\n");
         } else if (kind == "truncated") {
             file.write(before.left(before.size() / 2));
+        } else if (kind == "scribbled") {
+            // The schema still reads; one page of rows in the middle does not.
+            QByteArray damaged = before;
+            const qsizetype page = 4096 * (before.size() / 4096 / 2);
+            for (qsizetype i = page; i < page + 4096; ++i)
+                damaged[i] = char(i * 7);
+            file.write(damaged);
         } else if (kind != "empty") {
             file.write(before);
             file.close();
