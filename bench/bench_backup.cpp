@@ -4,6 +4,8 @@
 #include "admin/DatabaseCopy.h"
 #include "admin/DatabaseFileCheck.h"
 
+#include "Median.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,23 +16,8 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 
 namespace {
-
-template <typename F>
-double medianMs(int runs, F &&work)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times << t.nsecsElapsed() / 1e6;
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void answerEverything(sqlite3 *db, int organizations)
 {

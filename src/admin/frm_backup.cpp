@@ -177,30 +177,20 @@ void frm_backup::cmd_browse_restore_Click()
 
 void frm_backup::cmd_backup_Click()
 {
-    if (txt_destname->text().isEmpty()) {
-        Messages::information(this, QStringLiteral("Select destination file"), QStringLiteral("information"));
-        return;
-    }
-    if (!db.Conopen())
-        return;
-    DatabaseCopy::Result result;
-    {
-        BusyCursor wait;
-        result = DatabaseCopy::backup(liveHandle(), txt_destname->text());
-    }
-    if (!result.done()) {
-        // The path stays in its field, to be corrected.
-        Messages::information(this, QStringLiteral("The backup was not made: %1.").arg(result.reason));
-        return;
-    }
-    startAnimation();
-    txt_destname->clear();
+    runCopy(txt_destname, QStringLiteral("Select destination file"), &DatabaseCopy::backup,
+            QStringLiteral("The backup was not made: %1."));
 }
 
 void frm_backup::cmd_restore_Click()
 {
-    if (txt_restore->text().isEmpty()) {
-        Messages::information(this, QStringLiteral("Select restore file"), QStringLiteral("information"));
+    runCopy(txt_restore, QStringLiteral("Select restore file"), &DatabaseCopy::restore,
+            QStringLiteral("Nothing was restored: %1. Your data is as it was."));
+}
+
+void frm_backup::runCopy(QLineEdit *field, const QString &emptyMessage, Copy copy, const QString &failure)
+{
+    if (field->text().isEmpty()) {
+        Messages::information(this, emptyMessage, QStringLiteral("information"));
         return;
     }
     if (!db.Conopen())
@@ -208,14 +198,15 @@ void frm_backup::cmd_restore_Click()
     DatabaseCopy::Result result;
     {
         BusyCursor wait;
-        result = DatabaseCopy::restore(liveHandle(), txt_restore->text());
+        result = copy(liveHandle(), field->text());
     }
     if (!result.done()) {
-        Messages::information(this, QStringLiteral("Nothing was restored: %1. Your data is as it was.").arg(result.reason));
+        // The path stays in its field, to be corrected.
+        Messages::information(this, failure.arg(result.reason));
         return;
     }
     startAnimation();
-    txt_restore->clear();
+    field->clear();
 }
 
 void frm_backup::Command1_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin/DatabaseCopy.h"
 #include "shell/Screen.h"
 
 #include <QPointer>
@@ -12,7 +13,6 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class frm_changedir;
-struct sqlite3;
 
 // Copies the live database to a file the user names, or writes a file the user names back
 // into it, through the checked, safe copies of DatabaseCopy.
@@ -52,6 +52,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    using Copy = DatabaseCopy::Result (*)(sqlite3 *, const QString &);
+    // Runs a backup or restore on the path in the field: the field's empty message, or the
+    // copy with the reason for a failure, or the animation and an emptied field.
+    void runCopy(QLineEdit *field, const QString &emptyMessage, Copy copy, const QString &failure);
     void openChooser(bool restoreMode);
     void startAnimation();
     sqlite3 *liveHandle() const;
