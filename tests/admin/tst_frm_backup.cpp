@@ -115,8 +115,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
         QTest::newRow("backup into a missing folder") << false << "/no/such/folder/cmmi.mdb" << "The backup was not made: ";
-        QTest::newRow("backup onto the live file") << false << "LIVE" << "The backup was not made: ";
-        QTest::newRow("restore from a missing file") << true << "/no/such/file.mdb" << "Nothing was restored: ";
         QTest::newRow("restore from the live file") << true << "LIVE" << "Nothing was restored: ";
     }
     void failuresAreReportedAndKeepTheField()
