@@ -5,6 +5,8 @@
 #include "shell/cmmiClass.h"
 #include "widgets/DataGrid.h"
 
+#include "Median.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,24 +14,6 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-namespace {
-
-template <typename F>
-double medianMs(int runs, F &&work)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times << t.nsecsElapsed() / 1e6;
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

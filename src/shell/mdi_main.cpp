@@ -1,5 +1,8 @@
 #include "mdi_main.h"
 
+#include "admin/Frm_About.h"
+#include "admin/Frm_CompanyDetails.h"
+#include "admin/frm_backup.h"
 #include "data/DatabaseError.h"
 #include "gaps/Frm_coid.h"
 #include "shell/ChosenOrganization.h"
@@ -107,9 +110,9 @@ void mdi_main::buildMenus()
     addItem(tools, QStringLiteral("mnu_gap_analysis"), QStringLiteral("Select Organization for Gaps analysis"),
             [this] { openScreen(QStringLiteral("coid"), [] { return new Frm_coid; }); });
     addItem(tools, QStringLiteral("setup"), QStringLiteral("&Setup"),
-            [this] { openScreen(QStringLiteral("company"), placeholder(QStringLiteral("CompanyDetails"))); });
+            [this] { openScreen(QStringLiteral("company"), [] { return new Frm_CompanyDetails; }); });
     addItem(tools, QStringLiteral("backup"), QStringLiteral("&Backup && Restore"),
-            [this] { openScreen(QStringLiteral("backup"), placeholder(QStringLiteral("Database Backup"))); });
+            [this] { openScreen(QStringLiteral("backup"), [] { return new frm_backup; }); });
 
     // A command on the menu bar itself, without items.
     QAction *reports = menuBar()->addAction(QStringLiteral("&Reports"));
@@ -128,7 +131,7 @@ void mdi_main::buildMenus()
     guide->setShortcut(QKeySequence(Qt::Key_F1));
     guide->setShortcutContext(Qt::ApplicationShortcut);
     addItem(help, QStringLiteral("mnuAbtUs"), QStringLiteral("About Us"),
-            [this] { openScreen(QStringLiteral("about"), placeholder(QStringLiteral("About Veltrix"))); });
+            [this] { openScreen(QStringLiteral("about"), [] { return new Frm_About; }); });
 }
 
 void mdi_main::fillWindowMenu()
