@@ -1,4 +1,4 @@
-#include "TestApp.h"
+#include "FixtureTest.h"
 
 #include "admin/Drives.h"
 #include "admin/Frm_CompanyDetails.h"
@@ -23,27 +23,18 @@
 #include <QTimer>
 
 // The backup screen and its folder chooser, driven through the main window.
-class tst_frm_backup : public QObject
+class tst_frm_backup : public FixtureTest
 {
     Q_OBJECT
 
-private slots:
-    void init()
+    void setUp() override
     {
-        app = std::make_unique<TestApp>();
-        window = app->mainWindow();
-        QVERIFY(window);
-        QVERIFY(triggerAction(window.get(), "backup"));
-        f = qobject_cast<frm_backup *>(window->screen("backup"));
+        f = open<frm_backup>("backup");
         QVERIFY(f);
     }
-    void cleanup()
-    {
-        Drives::setSource({});
-        window.reset();
-        app.reset();
-    }
+    void tearDown() override { Drives::setSource({}); }
 
+private slots:
     void emptyFieldsAndEnterRunTheirOwnFrame_data()
     {
         QTest::addColumn<QString>("field");
@@ -262,8 +253,6 @@ private:
         QTest::mouseClick(coid->cmd_save, Qt::LeftButton);
     }
 
-    std::unique_ptr<TestApp> app;
-    std::unique_ptr<mdi_main> window;
     frm_backup *f = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "TestApp.h"
+#include "FixtureTest.h"
 
 #include "admin/Frm_About.h"
 #include "admin/Frm_CompanyDetails.h"
@@ -12,23 +12,11 @@
 #include <QPushButton>
 
 // The company row and its two readers: the company details screen and the About box.
-class tst_Frm_CompanyDetails : public QObject
+class tst_Frm_CompanyDetails : public FixtureTest
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        app = std::make_unique<TestApp>();
-        window = app->mainWindow();
-        QVERIFY(window);
-    }
-    void cleanup()
-    {
-        window.reset();
-        app.reset();
-    }
-
     void savingTwiceKeepsOneRowWithItsLineBreaks()
     {
         auto *f = company();
@@ -148,8 +136,6 @@ private:
         f->RTB_Address->setPlainText(address);
     }
 
-    std::unique_ptr<TestApp> app;
-    std::unique_ptr<mdi_main> window;
 };
 
 QTEST_MAIN(tst_Frm_CompanyDetails)

@@ -14,6 +14,7 @@ void FixtureTest::init()
         window = app->mainWindow();
         QVERIFY(window);
     }
+    setUp();
 }
 
 void FixtureTest::cleanup()

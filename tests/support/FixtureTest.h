@@ -22,6 +22,8 @@ class FixtureTest : public QObject
 protected:
     // False for tests that need the folder and database but no main window.
     virtual bool wantsWindow() const { return true; }
+    // What a test class prepares before each test, once the program is up.
+    virtual void setUp() {}
     // What a test class closes or forgets after each test, before the idle check.
     virtual void tearDown() {}
 
