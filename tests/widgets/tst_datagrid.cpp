@@ -59,11 +59,11 @@ private slots:
         grid.setColumns({"Id", "Level"});
         grid.fill(records, {"level", "id"});
         QCOMPARE(grid.columnTexts(2), QStringList({"SP1.10", "SP1.2", "SP1.1"}));
-        grid.selectRow(1);
+        grid.selectRow(0);
         grid.LV_ColumnClick(2);
         QCOMPARE(grid.columnTexts(2), QStringList({"SP1.1", "SP1.2", "SP1.10"}));
-        QCOMPARE(grid.text(grid.selectedLine(), 2), QString("SP1.2"));
-        QCOMPARE(grid.text(grid.currentIndex().row(), 2), QString("SP1.2"));
+        QCOMPARE(grid.text(grid.selectedLine(), 2), QString("SP1.10"));
+        QCOMPARE(grid.text(grid.currentIndex().row(), 2), QString("SP1.10"));
     }
 };
 
