@@ -15,9 +15,14 @@ bool isEmptyText(const QVariant &value)
     return value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isEmpty());
 }
 
+// A text from a field is never NULL: an empty field is stored as '', as the program always
+// stored it. Only a value with no type at all (QVariant()) is written as NULL.
 QVariant clean(const QVariant &value)
 {
-    return value.typeId() == QMetaType::QString ? QVariant(Records::cleanText(value.toString())) : value;
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    const QString text = Records::cleanText(value.toString());
+    return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
 }
 
 // An empty or null text matches '' and NULL alike; it needs no bound value.
@@ -214,6 +219,19 @@ int Records::updateWhere(const QString &table, const Fields &set, const Fields &
     if (!exec(query, QStringLiteral("The records could not be changed.")))
         return -1;
     return query.numRowsAffected();
+}
+
+int Records::run(const QString &sql, const QVariantList &values, const QString &what) const
+{
+    QSqlQuery query(m_db);
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(clean(value));
+    if (!exec(query, what))
+        return -1;
+    const int changed = query.numRowsAffected();
+    query.finish();
+    return changed;
 }
 
 Records::Saved Records::save(const QString &table, const Fields &identity, const Fields &values) const

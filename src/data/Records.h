@@ -96,6 +96,10 @@ public:
     // Sets the values on every matching row; the number of rows changed, or -1 on failure.
     int updateWhere(const QString &table, const Fields &set, const Fields &where) const;
 
+    // A fixed statement of the program's own (a join or a set-based change the calls above do
+    // not cover), every value bound; the number of rows changed, or -1 on failure.
+    int run(const QString &sql, const QVariantList &values, const QString &what) const;
+
     QString lastError() const { return m_lastError; }
     QSqlDatabase database() const { return m_db; }
 
