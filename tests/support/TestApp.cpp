@@ -6,6 +6,7 @@
 #include "shell/mdi_main.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -28,6 +29,9 @@ TestApp::TestApp(bool withDatabase)
         QFile::setPermissions(databasePath(), QFile::ReadOwner | QFile::WriteOwner);
     }
     QFile::copy(QStringLiteral(VELTRIX_SOURCE_DIR "/help/veltrix.HLP"), m_dir.filePath(QStringLiteral("veltrix.HLP")));
+    const QDir reports(QStringLiteral(VELTRIX_SOURCE_DIR "/src/reports/rpt"));
+    for (const QString &name : reports.entryList({QStringLiteral("*.rpt")}, QDir::Files))
+        QFile::copy(reports.filePath(name), m_dir.filePath(name));
     AppPaths::setAppDir(m_dir.path());
     // Remembered window places go to the test's folder, never the user's settings.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());

@@ -11,7 +11,7 @@ class QWidget;
 class mdi_main;
 
 // A program folder of its own for one test: a fresh copy of the delivered database, the help
-// file, message boxes recorded instead of shown, no organization chosen.
+// file and the report files, message boxes recorded instead of shown, no organization chosen.
 class TestApp
 {
 public:
