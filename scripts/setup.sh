@@ -3,7 +3,7 @@
 # are not touched, so a second run costs only the dpkg look-up.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev)
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include "admin/frm_backup.h"
 #include "data/DatabaseError.h"
 #include "gaps/Frm_coid.h"
+#include "reports/Frm_Reports.h"
 #include "shell/ChosenOrganization.h"
 #include "shell/HelpWindow.h"
 #include "shell/PlaceholderScreen.h"
@@ -118,7 +119,7 @@ void mdi_main::buildMenus()
     QAction *reports = menuBar()->addAction(QStringLiteral("&Reports"));
     reports->setObjectName(QStringLiteral("mnuReports"));
     connect(reports, &QAction::triggered, this,
-            [this] { openGuarded(QStringLiteral("reports"), placeholder(QStringLiteral("Reports Form"))); });
+            [this] { openGuarded(QStringLiteral("reports"), [] { return new Frm_Reports; }); });
 
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     m_windowMenu->setObjectName(QStringLiteral("mnuwindow"));

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The eight report types in the order the report screen lists them: the file each renders,
+// what it is given, and what happens to the report screen's own connection before it renders.
+class ReportTypes
+{
+public:
+    enum class Preparation { None, PracticeRows, WorkProductRows, GenericGoals };
+
+    struct Type
+    {
+        QString name;
+        QString fileName;
+        Preparation preparation = Preparation::None;
+        bool closesConnection = false;
+        bool takesOrganization = true;
+        bool available = false;
+    };
+
+    static const QList<Type> &all();
+    static const Type *find(const QString &name);
+    static QString notAvailableMessage() { return QStringLiteral("This report is not available yet"); }
+};
