@@ -1,6 +1,5 @@
 #include "ReportPages.h"
 
-#include <QFontDatabase>
 #include <QPainter>
 
 #include <array>
@@ -36,9 +35,12 @@ constexpr std::array<StyleFace, size_t(ReportPages::Style::Count)> faces = {{
 std::array<QFont, size_t(ReportPages::Style::Count)> makeFonts()
 {
     std::array<QFont, size_t(ReportPages::Style::Count)> fonts;
-    const QString family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     for (size_t i = 0; i < fonts.size(); ++i) {
-        QFont font(family);
+        // One face whatever the desktop's settings, so the screen, the printer, an export
+        // and the command line break the pages alike.
+        QFont font;
+        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+        font.setStyleHint(QFont::SansSerif);
         // Pixel sizes in layout units: text is measured and drawn at the same size, ten times
         // larger than on paper, where hinting no longer changes the widths.
         font.setPixelSize(qRound(faces[i].points * ReportPages::unitsPerPoint));

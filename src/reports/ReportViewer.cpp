@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -193,7 +195,15 @@ void ReportViewer::goToPage(int page)
 {
     if (!m_report || pageCount() == 0)
         return;
-    m_preview->setCurrentPage(std::clamp(page, 1, pageCount()));
+    page = std::clamp(page, 1, pageCount());
+    m_preview->setCurrentPage(page);
+    // The preview moves only when the page changes; the first page opens at its top.
+    if (page == 1) {
+        if (auto *view = m_preview->findChild<QGraphicsView *>()) {
+            view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+            view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+        }
+    }
     updateControls();
 }
 
