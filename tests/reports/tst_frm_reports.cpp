@@ -128,6 +128,8 @@ private slots:
         app->rows("insert into Tvxrk_companydetails values ('Second row', NULL)");
         app->rows("insert into vx_gaps_sgs (vx_coid) values (?)", {organization});
         app->rows("insert into cmmi_org_docs values (?, 'Peer review checklist', 'Checklist', 'Used at every review')", {organization});
+        // A type from older data is listed after the eight, not left out.
+        app->rows("insert into cmmi_org_docs values (?, 'Old map', 'Diagram', 'From an earlier tool')", {organization});
         Frm_Reports *f = open(organization);
         QCOMPARE(f->companyName(), company);
         generate(f, "Organizational Process Assets");
@@ -143,7 +145,8 @@ private slots:
         QCOMPARE(PdfFile::pages(path), f->RptView->pageCount());
         const QString text = PdfFile::text(path);
         for (const QString &words : {company, "Organization: " + organization, QStringLiteral("Organizational Process Assets"),
-                                     QStringLiteral("Peer review checklist"), QStringLiteral("none recorded"), QStringLiteral("Page 1 of 1")})
+                                     QStringLiteral("Peer review checklist"), QStringLiteral("none recorded"),
+                                     QStringLiteral("Standard/Guideline: 0\n\nDiagram\n"), QStringLiteral("Page 1 of 1")})
             QVERIFY2(text.contains(words), qPrintable(words + "\n---\n" + text));
 
         // Cancelled: nothing asked is written.
@@ -180,6 +183,7 @@ private slots:
         QVERIFY(triggerAction(v, "actFitWidth"));
         QVERIFY(qAbs(v->zoomFactor() - fitted) < 0.01);
         // Esc leaves the viewer, and the keyboard is back in the list.
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(v->preview(), Qt::Key_Escape);
         QVERIFY(!f->isViewing());
         QVERIFY(f->TypeofReport->hasFocus());
