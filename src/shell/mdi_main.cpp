@@ -5,6 +5,10 @@
 #include "admin/frm_backup.h"
 #include "data/DatabaseError.h"
 #include "gaps/Frm_coid.h"
+#include "masters/frm_docs.h"
+#include "masters/frm_gaps.h"
+#include "masters/frm_ggs.h"
+#include "masters/frm_org_docs.h"
 #include "reports/Frm_Reports.h"
 #include "shell/ChosenOrganization.h"
 #include "shell/HelpWindow.h"
@@ -86,13 +90,13 @@ void mdi_main::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, QStringLiteral("mnu_kpa"), QStringLiteral("KPA Master"),
-            [this] { openScreen(QStringLiteral("kpa"), placeholder(QStringLiteral("Maintain KPA Master"))); });
+            [this] { openScreen(QStringLiteral("kpa"), [] { return new frm_gaps; }); });
     addItem(file, QStringLiteral("mnu_ggs"), QStringLiteral("Generic Goals Master"),
-            [this] { openScreen(QStringLiteral("ggs"), placeholder(QStringLiteral("Maintain Generic Goals Master"))); });
+            [this] { openScreen(QStringLiteral("ggs"), [] { return new frm_ggs; }); });
     addItem(file, QStringLiteral("mnu_docs"), QStringLiteral("Work Products Master"),
-            [this] { openScreen(QStringLiteral("docs"), placeholder(QStringLiteral("Work Products Master"))); });
+            [this] { openScreen(QStringLiteral("docs"), [] { return new frm_docs; }); });
     addItem(file, QStringLiteral("mnu_proc_docs"), QStringLiteral("Organizational Process Assets"), [this] {
-        openGuarded(QStringLiteral("org_docs"), placeholder(QStringLiteral("Maintain Organizational Process Assets")));
+        openGuarded(QStringLiteral("org_docs"), [] { return new frm_org_docs; });
     });
     file->addSeparator();
     addItem(file, QStringLiteral("mnuexit"), QStringLiteral("E&xit"), [this] { mnuexit_Click(); });
