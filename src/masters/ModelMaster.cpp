@@ -55,7 +55,11 @@ LimitedTextEdit *ModelMaster::description(const QString &name)
 
 void ModelMaster::addRow(QGridLayout *form, int row, int column, const QString &label, QWidget *field)
 {
-    form->addWidget(new BuddyLabel(label, field, this), row, column, Qt::AlignLeft | Qt::AlignTop);
+    auto *buddy = new BuddyLabel(label, field, this);
+    // Level with the text of a selector beside it, at the top of a several-line field.
+    if (qobject_cast<QComboBox *>(field))
+        buddy->setMinimumHeight(field->sizeHint().height());
+    form->addWidget(buddy, row, column, Qt::AlignLeft | Qt::AlignTop);
     form->addWidget(field, row, column + 1, Qt::AlignTop);
 }
 
