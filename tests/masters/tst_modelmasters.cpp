@@ -127,6 +127,7 @@ private slots:
         // A new subpractice id is a new row; the selectors are not refilled.
         save(f, {"cmb_subpractice_id"}, {"GP2.1.1"});
         QCOMPARE(count("cmmi_kpas"), rows + 1);
+        QCOMPARE(f->LV_cmmi->lineCount(), rows + 1);
         QCOMPARE(f->cmb_subpractice_id->count(), 0);
         QVERIFY(app->messages.shown.isEmpty());
     }
