@@ -32,22 +32,16 @@ class tst_ModelMasters : public FixtureTest
 private slots:
     void opensOnTheFirstEntries()
     {
-        frm_gaps *kpa = open<frm_gaps>("mnu_kpa");
-        QVERIFY(kpa);
-        QCOMPARE((QStringList{kpa->cmb_level->currentText(), kpa->cmb_kpa->currentText(), kpa->cmb_goal_id->currentText(),
-                              kpa->cmb_practice_id->currentText(), kpa->cmb_subpractice_id->currentText()}),
-                 QStringList({"2", "Configuration Management (CM)", "GG2", "GP2.1", ""}));
+        auto *kpa = open<frm_gaps>("mnu_kpa");
+        // Level 2, its first KPA, goal GG2 and practice GP2.1.
         QCOMPARE(kpa->Txt_practice_desc->toPlainText(),
-                 app->value("select vx_practice_desc from cmmi_kpas where vx_practice_id='GP2.1'").toString());
+                 app->value("select vx_practice_desc from cmmi_kpas where vx_kpa like '%(CM)' and vx_practice_id='GP2.1'").toString());
         QCOMPARE(kpa->LV_cmmi->lineCount(), count("cmmi_kpas"));
-
-        frm_docs *docs = open<frm_docs>("mnu_docs");
-        QVERIFY(docs);
+        auto *docs = open<frm_docs>("mnu_docs");
         QCOMPARE(docs->cmb_docs_id->currentText(), QString("WP1.1.1"));
         QCOMPARE(docs->txt_docs_desc->toPlainText(),
                  app->value("select vx_doc_desc from cmmi_docs where vx_kpa like '%(CM)' and vx_doc_id='WP1.1.1'").toString());
         QCOMPARE(docs->LV_cmmi->lineCount(), count("cmmi_docs"));
-        QCOMPARE(docs->LV_cmmi->model()->headerData(7, Qt::Horizontal).toString(), QString("Document Id"));
     }
 
     void saveChecksRunInEachScreensOrder_data()
@@ -57,31 +51,22 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("cut"); // the id field's name and the text it is cut to
-        const QString eleven = "SG345678901";
-        QTest::newRow("kpa: new row") << "mnu_kpa" << QStringList{"SG9", "SP9.1", "SP9.1.1", "g", "p", "s"} << "" << "" << "";
-        QTest::newRow("kpa: GG needs no subpractice")
-            << "mnu_kpa" << QStringList{"GG9", "GP9.1", "", "g", "p", ""} << "" << "" << "";
-        QTest::newRow("kpa: gg is not GG") << "mnu_kpa" << QStringList{"gg9", "GP9.1", "", "g", "p", ""}
-                                           << "Sub Practice ID is blank" << "" << "";
-        QTest::newRow("kpa: descriptions before lengths") << "mnu_kpa" << QStringList{eleven, "SP9.1", "SP9.1.1", "g", " ", "s"}
+        const QString kpa = "mnu_kpa", docs = "mnu_docs", eleven = "SG345678901";
+        QTest::newRow("kpa: GG needs no subpractice") << kpa << QStringList{"GG9", "GP9.1", "", "g", "p", ""} << "" << "" << "";
+        QTest::newRow("kpa: gg is not GG") << kpa << QStringList{"gg9", "GP9.1", "", "g", "p", ""} << "Sub Practice ID is blank" << "" << "";
+        QTest::newRow("kpa: descriptions before lengths") << kpa << QStringList{eleven, "SP9.1", "SP9.1.1", "g", " ", "s"}
                                                           << "Practice Description is Blank" << "Txt_practice_desc" << "";
-        QTest::newRow("kpa: practice cut before goal")
-            << "mnu_kpa" << QStringList{eleven, " SP9.1234567 ", "SP9.1.1", "g", "p", "s"}
-            << "Practice ID can not have more than 10 characters" << "" << "cmb_practice_id=SP9.123456";
-        QTest::newRow("kpa: subpractice cut") << "mnu_kpa" << QStringList{"SG9", "SP9.1", "SP9.1.12345", "g", "p", "s"}
-                                              << "Sub Practice ID can not have more than 10 characters" << ""
-                                              << "cmb_subpractice_id=SP9.1.1234";
-        QTest::newRow("kpa: subpractice description last") << "mnu_kpa" << QStringList{"SG9", "SP9.1", "SP9.1.1", "g", "p", "  "}
+        QTest::newRow("kpa: practice cut first") << kpa << QStringList{eleven, " SP9.1234567 ", "SP9.1.1", "g", "p", "s"}
+                                                 << "Practice ID can not have more than 10 characters" << "" << "cmb_practice_id=SP9.123456";
+        QTest::newRow("kpa: subpractice description last") << kpa << QStringList{"SG9", "SP9.1", "SP9.1.1", "g", "p", "  "}
                                                            << "Sub practice Description is Blank" << "txt_subpractice_desc" << "";
-        QTest::newRow("docs: GG needs a work product") << "mnu_docs" << QStringList{"GG9", "GP9.1", " ", "g", "p", ""}
+        QTest::newRow("docs: GG needs a work product") << docs << QStringList{"GG9", "GP9.1", " ", "g", "p", ""}
                                                        << "Work Product ID is blank" << "" << "";
-        QTest::newRow("docs: lengths before descriptions") << "mnu_docs" << QStringList{eleven, "SP9.1", "WP9", "", "", ""}
-                                                           << "Goal ID can not have more than 10 characters" << ""
-                                                           << "cmb_goal_id=SG34567890";
-        QTest::newRow("docs: work product description") << "mnu_docs" << QStringList{"SG9", "SP9.1", "WP9", "g", "p", ""}
+        QTest::newRow("docs: lengths before descriptions") << docs << QStringList{eleven, "SP9.1", "WP9", "", "", ""}
+                                                           << "Goal ID can not have more than 10 characters" << "" << "cmb_goal_id=SG34567890";
+        QTest::newRow("docs: work product description") << docs << QStringList{"SG9", "SP9.1", "WP9", "g", "p", ""}
                                                         << "Work Product Description is Blank" << "txt_docs_desc" << "";
-        QTest::newRow("docs: GG needs no description")
-            << "mnu_docs" << QStringList{"GG9", "GP9.1", "WP9", "g", "p", ""} << "" << "" << "";
+        QTest::newRow("docs: GG needs no description") << docs << QStringList{"GG9", "GP9.1", "WP9", "g", "p", ""} << "" << "" << "";
     }
     void saveChecksRunInEachScreensOrder()
     {
@@ -93,7 +78,6 @@ private slots:
         const bool kpa = item == "mnu_kpa";
         const QString table = kpa ? "cmmi_kpas" : "cmmi_docs";
         Screen *screen = openByMenu(item);
-        QVERIFY(screen);
         const int before = count(table);
         save(screen, {"cmb_goal_id", "cmb_practice_id", kpa ? "cmb_subpractice_id" : "cmb_docs_id", "txt_goal_desc",
                       "Txt_practice_desc", kpa ? "txt_subpractice_desc" : "txt_docs_desc"}, texts);
@@ -102,8 +86,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), focus.isEmpty() ? QString("cmd_save") : focus);
         if (!cut.isEmpty())
             QCOMPARE(FieldText::text(screen->findChild<QWidget *>(cut.section('=', 0, 0))), cut.section('=', 1));
-        QCOMPARE(FieldText::text(screen->findChild<QWidget *>("cmb_goal_id")),
-                 cut.startsWith("cmb_goal_id") ? cut.section('=', 1) : texts[0]);
     }
 
     void saveRewritesTheRowFoundOrAddsOne()
@@ -120,8 +102,6 @@ private slots:
                  text.left(255));
         // Only the saved row: the goal's other rows keep theirs.
         QCOMPARE(app->value("select count(*) from cmmi_kpas where vx_goal_desc = ?", {text.left(255)}).toInt(), 1);
-        QCOMPARE(f->LV_cmmi->lineCount(), rows);
-        QCOMPARE(f->LV_cmmi->sortColumn(), 4);
         const QStringList sorted = f->LV_cmmi->columnTexts(4);
         QVERIFY(std::is_sorted(sorted.begin(), sorted.end(), NaturalOrder::less));
         // A new subpractice id is a new row; the selectors are not refilled.
@@ -164,12 +144,11 @@ private slots:
         save(f, {"cmb_ggid", "cmb_practice_id", "txt_goal_desc", "Txt_practice_desc"}, texts);
         QCOMPARE(app->messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(f->cmb_practice_id->currentText(), texts[1]);
+        QCOMPARE(count("cmmi_ggs"), rows);
         if (message.isEmpty())
             QCOMPARE(app->value("select vx_practice_desc from cmmi_ggs where vx_practice_id = ?", {texts[1]}), QVariant(texts[3]));
         else
             QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        QCOMPARE(count("cmmi_ggs"), rows);
-        QCOMPARE(f->LV_cmmi->lineCount(), rows);
     }
 };
 
