@@ -4,6 +4,7 @@
 
 namespace {
 constexpr int widestColumn = 320;
+constexpr int fittedLines = 100;
 }
 
 DataGrid::DataGrid(QWidget *parent)
@@ -21,6 +22,9 @@ DataGrid::DataGrid(QWidget *parent)
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the lines in view and a hundred more, not from every line: measuring
+    // a thousand lines of descriptions is a pause the user sees.
+    horizontalHeader()->setResizeContentsPrecision(fittedLines);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::LV_ColumnClick);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
