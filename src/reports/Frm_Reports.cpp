@@ -2,6 +2,7 @@
 
 #include "reports/Report.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportPreparation.h"
 #include "reports/ReportTypes.h"
 #include "reports/ReportViewer.h"
 #include "shell/AppPaths.h"
@@ -124,11 +125,15 @@ void Frm_Reports::Command4_Click()
         return;
     }
     const ReportTypes::Type *type = ReportTypes::find(TypeofReport->currentText());
-    if (!type || !type->available) {
-        Messages::information(this, ReportTypes::notAvailableMessage());
+    if (!type)
+        return;
+    releaseReport();
+    // The step runs on this screen's connection, which it opens again when an earlier report
+    // closed it; a failed step has told the user and changed nothing.
+    if (!ReportPreparation::prepare(type->preparation, records(), ChosenOrganization::selected_coid())) {
+        showSelecting();
         return;
     }
-    releaseReport();
     if (type->closesConnection)
         db.Conclose();
 

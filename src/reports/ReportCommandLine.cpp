@@ -4,8 +4,10 @@
 #include "data/Records.h"
 #include "reports/ReadOnlyDatabase.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportPreparation.h"
 #include "reports/ReportTypes.h"
 #include "shell/AppPaths.h"
+#include "shell/cmmiClass.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -67,8 +69,6 @@ int ReportCommandLine::run(const QStringList &arguments, QTextStream &errors)
         return refuse(QStringLiteral("Unknown report type \"%1\". The report types are: %2.")
                           .arg(parser.value(report), names.join(QStringLiteral(", "))));
     }
-    if (!type->available)
-        return refuse(QStringLiteral("%1: %2").arg(type->name, ReportTypes::notAvailableMessage()));
     if (parser.value(pdf).isEmpty())
         return refuse(QStringLiteral("Name the PDF file to write with --pdf FILE."));
     const QString name = parser.value(organization);
@@ -96,6 +96,22 @@ int ReportCommandLine::run(const QStringList &arguments, QTextStream &errors)
                 return refuse(QStringLiteral("Unknown organization \"%1\": no organization of that name has been defined.").arg(name));
             parameters << name;
         }
+    }
+
+    // The same preparation the report screen runs, on a connection of its own that is closed
+    // again before the report reads the file.
+    if (type->preparation != ReportTypes::Preparation::None) {
+        cmmiClass connection;
+        if (connection.open() != cmmiClass::Opened::Open)
+            return fail(QStringLiteral("The database %1 could not be opened for writing; the report was not prepared.")
+                            .arg(QDir::toNativeSeparators(AppPaths::databasePath())));
+        const Records records(connection.con, [&](const QString &what, const QSqlError &e) {
+            error = DatabaseError::explain(what, e);
+        });
+        const bool prepared = ReportPreparation::prepare(type->preparation, records, name);
+        connection.Conclose();
+        if (!prepared)
+            return fail(error);
     }
 
     const ReportRequest request{AppPaths::filePath(type->fileName), AppPaths::databasePath(), parameters};

@@ -158,6 +158,11 @@ bool ReportComposer::composeSection(const ReportProgress &progress)
 void ReportComposer::openGroup(int level, int row, int end)
 {
     const ReportDefinition::Group &group = m_section->groups[level];
+    if (group.hideEmpty && detailCount(row, end) == 0) {
+        m_openStart[level] = row;
+        m_openDepth = level + 1;
+        return;
+    }
     m_openDepth = level;
     if (group.newPage && !fresh())
         newPage();
@@ -181,6 +186,11 @@ void ReportComposer::closeGroup(int level, int end)
     const ReportDefinition::Group &group = m_section->groups[level];
     const int start = m_openStart[level];
     const double indent = (level + 1) * indentStep;
+    if (group.hideEmpty && detailCount(start, end) == 0) {
+        m_openStart[level] = -1;
+        m_openDepth = level;
+        return;
+    }
     if (!group.emptyText.isEmpty() && detailCount(start, end) == 0) {
         const QString text = expand(group.emptyText, lookupFor(&group.footer, start, end));
         addLines(Style::Note, indent, m_width - indent, wrap(text, Style::Note, m_width - indent), Qt::AlignLeft, noteColor);

@@ -201,7 +201,7 @@ public:
         for (const QJsonObject &g : groups) {
             const QString at = QStringLiteral("%1.groups[%2]").arg(where).arg(index++);
             allowOnly(g, at, {QStringLiteral("field"), QStringLiteral("header"), QStringLiteral("label"), QStringLiteral("emptyText"),
-                              QStringLiteral("newPage"), QStringLiteral("footer")});
+                              QStringLiteral("newPage"), QStringLiteral("hideEmpty"), QStringLiteral("footer")});
             ReportDefinition::Group group;
             group.field = text(g, QStringLiteral("field"), at, true);
             group.header = text(g, QStringLiteral("header"), at);
@@ -212,6 +212,7 @@ public:
                 group.label = QLatin1Char('{') + group.field + QLatin1Char('}');
             group.emptyText = text(g, QStringLiteral("emptyText"), at);
             group.newPage = flag(g, QStringLiteral("newPage"), at);
+            group.hideEmpty = flag(g, QStringLiteral("hideEmpty"), at);
             group.footer = totals(g.value(QStringLiteral("footer")).toObject(), at + QStringLiteral(".footer"));
             section.groups << group;
         }

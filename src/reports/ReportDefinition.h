@@ -61,6 +61,9 @@ public:
         QString label;      // short form used on a page that continues the group
         QString emptyText;  // printed when the group has no detail rows
         bool newPage = false;
+        // A group without detail lines prints nothing at all: a gaps listing shows only the
+        // goals and practices that have a gap, while their process area still says "no gaps".
+        bool hideEmpty = false;
         Totals footer;
     };
 

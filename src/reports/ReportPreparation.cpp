@@ -71,3 +71,19 @@ bool ReportPreparation::PrepareGgReport(const QString &organization) const
             >= 0
         && tx.commit();
 }
+
+bool ReportPreparation::prepare(ReportTypes::Preparation step, Records records, const QString &organization)
+{
+    const ReportPreparation preparation(std::move(records));
+    switch (step) {
+    case ReportTypes::Preparation::None:
+        return true;
+    case ReportTypes::Preparation::PracticeRows:
+        return preparation.PrepareKpaReport(organization);
+    case ReportTypes::Preparation::WorkProductRows:
+        return preparation.PrepareDocReport(organization);
+    case ReportTypes::Preparation::GenericGoals:
+        return preparation.PrepareGgReport(organization);
+    }
+    return false;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Records.h"
+#include "reports/ReportTypes.h"
 
 #include <QString>
 
@@ -20,6 +21,9 @@ public:
     bool PrepareKpaReport(const QString &organization) const;
     bool PrepareDocReport(const QString &organization) const;
     bool PrepareGgReport(const QString &organization) const;
+
+    // The step a report type needs (none: nothing to do, true).
+    static bool prepare(ReportTypes::Preparation step, Records records, const QString &organization);
 
 private:
     bool copyAnswers(const QString &reset, const QString &copy, const QString &organization) const;

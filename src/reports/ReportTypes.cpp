@@ -4,14 +4,14 @@ const QList<ReportTypes::Type> &ReportTypes::all()
 {
     using P = Preparation;
     static const QList<ReportTypes::Type> types = {
-        {QStringLiteral("Generic Goals Fulfillment"), QStringLiteral("rpt_gg_fulfilment.rpt"), P::None, true, true, false},
-        {QStringLiteral("Generic Goals Gaps"), QStringLiteral("rpt_gg_gaps.rpt"), P::GenericGoals, true, true, false},
-        {QStringLiteral("List of All KPAs"), QStringLiteral("rpt_kpas.rpt"), P::None, false, false, true},
-        {QStringLiteral("Organizational Process Assets"), QStringLiteral("rpt_org_docs.rpt"), P::None, false, true, true},
-        {QStringLiteral("Practice Fulfillment"), QStringLiteral("rpt_kpa_fulfilment.rpt"), P::PracticeRows, true, true, false},
-        {QStringLiteral("Practice Gaps"), QStringLiteral("rpt_kpa_gaps.rpt"), P::PracticeRows, true, true, false},
-        {QStringLiteral("Work Product Fulfillment"), QStringLiteral("rpt_doc_fulfilment.rpt"), P::WorkProductRows, true, true, false},
-        {QStringLiteral("Work Product Gaps"), QStringLiteral("rpt_doc_gaps.rpt"), P::WorkProductRows, true, true, false},
+        {QStringLiteral("Generic Goals Fulfillment"), QStringLiteral("rpt_gg_fulfilment.rpt"), P::None, true, true},
+        {QStringLiteral("Generic Goals Gaps"), QStringLiteral("rpt_gg_gaps.rpt"), P::GenericGoals, true, true},
+        {QStringLiteral("List of All KPAs"), QStringLiteral("rpt_kpas.rpt"), P::None, false, false},
+        {QStringLiteral("Organizational Process Assets"), QStringLiteral("rpt_org_docs.rpt"), P::None, false, true},
+        {QStringLiteral("Practice Fulfillment"), QStringLiteral("rpt_kpa_fulfilment.rpt"), P::PracticeRows, true, true},
+        {QStringLiteral("Practice Gaps"), QStringLiteral("rpt_kpa_gaps.rpt"), P::PracticeRows, true, true},
+        {QStringLiteral("Work Product Fulfillment"), QStringLiteral("rpt_doc_fulfilment.rpt"), P::WorkProductRows, true, true},
+        {QStringLiteral("Work Product Gaps"), QStringLiteral("rpt_doc_gaps.rpt"), P::WorkProductRows, true, true},
     };
     return types;
 }

@@ -17,10 +17,8 @@ public:
         Preparation preparation = Preparation::None;
         bool closesConnection = false;
         bool takesOrganization = true;
-        bool available = false;
     };
 
     static const QList<Type> &all();
     static const Type *find(const QString &name);
-    static QString notAvailableMessage() { return QStringLiteral("This report is not available yet"); }
 };

@@ -26,8 +26,10 @@ private slots:
                                 << 0 << "";
         QTest::newRow("unknown type") << QStringList{"--report", "All KPAs", "--pdf", "out.pdf"} << 2
                                       << "Unknown report type \"All KPAs\"";
-        QTest::newRow("not available yet") << QStringList{"--report", "Practice Gaps", "--organization", org, "--pdf", "out.pdf"}
-                                           << 2 << "This report is not available yet";
+        QTest::newRow("prepared first") << QStringList{"--report", "Practice Gaps", "--organization", org, "--pdf", "out.pdf"}
+                                        << 0 << "";
+        QTest::newRow("generic goals gaps") << QStringList{"--report", "Generic Goals Gaps", "--organization", org, "--pdf", "out.pdf"}
+                                            << 0 << "";
         QTest::newRow("organization missing") << QStringList{"--report", "Organizational Process Assets", "--pdf", "out.pdf"}
                                               << 2 << "--organization NAME";
         QTest::newRow("unknown organization")
@@ -56,6 +58,10 @@ private slots:
             QVERIFY(errors.isEmpty());
             QVERIFY(PdfFile::pages(pdf) >= 1);
             QVERIFY(PdfFile::text(pdf).contains(arguments[1]));
+            // The preparation ran before the report read the file.
+            QCOMPARE(app->value("select count(*) from vx_gaps_ggs").toInt() > 0, arguments[1] == "Generic Goals Gaps");
+            if (arguments[1] == "Practice Gaps")
+                QCOMPARE(app->value("select count(*) from cmmi_kpas where coalesce(vx_how_met, '') <> 'Not Met At All'").toInt(), 0);
         }
     }
 
