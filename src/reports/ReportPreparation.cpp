@@ -11,12 +11,14 @@ const char *const resetDocs = "update cmmi_docs set vx_doc_ref = NULL, vx_how_me
 // The organization's records, one per key (max(rowid) picks the row written last), onto every
 // model row with the same keys. A text key matches with NULL taken as '' (the look-up rule of
 // the whole program); a NULL level, as in the placeholder record, matches nothing.
+// The + keeps SQLite from searching the model by level alone for every record (seconds on a
+// large model); it scans the model once and finds each row's answer in an index of its own.
 #define COPY_ANSWERS(TABLE, GAPS, ID, REF)                                                                  \
     "update " TABLE " set " REF " = latest." REF ", vx_how_met = coalesce(latest.vx_how_met, ?) "           \
     "from (select vx_level, coalesce(vx_kpa, '') as kpa, coalesce(vx_goal_id, '') as goal, "                \
     "coalesce(vx_practice_id, '') as practice, coalesce(" ID ", '') as id, " REF ", vx_how_met, max(rowid) " \
     "from " GAPS " where vx_coid = ? group by vx_level, kpa, goal, practice, id) as latest "               \
-    "where " TABLE ".vx_level = latest.vx_level and coalesce(" TABLE ".vx_kpa, '') = latest.kpa "            \
+    "where +" TABLE ".vx_level = latest.vx_level and coalesce(" TABLE ".vx_kpa, '') = latest.kpa "            \
     "and coalesce(" TABLE ".vx_goal_id, '') = latest.goal "                                                 \
     "and coalesce(" TABLE ".vx_practice_id, '') = latest.practice and coalesce(" TABLE "." ID ", '') = latest.id"
 const char *const copyKpas = COPY_ANSWERS("cmmi_kpas", "vx_gaps_sgs", "vx_subpractice_id", "vx_qms_ref");
