@@ -206,6 +206,10 @@ void ReportComposer::addDetail(int row)
     QList<QStringList> cells;
     int lines = 1;
     for (int c = 0; c < m_columns.size(); ++c) {
+        if (!m_section->columns[c].segments.isEmpty()) {
+            cells << QStringList();
+            continue;
+        }
         QString text = value(row, m_columns[c]);
         if (text.trimmed().isEmpty())
             text = m_section->columns[c].emptyText;
@@ -222,6 +226,8 @@ void ReportComposer::addDetail(int row)
         ensure(line);
         if (titled && m_needColumnHeader)
             addColumnHeader();
+        if (l == 0)
+            addBars(row, line);
         for (int c = 0; c < cells.size(); ++c) {
             if (l < cells[c].size()) {
                 m_out.pages.last().append({ReportPages::Item::Kind::Text, Style::Body, m_section->columns[c].align,
@@ -268,11 +274,60 @@ double ReportComposer::totalsHeight(const ReportDefinition::Totals &totals, doub
     return height;
 }
 
+void ReportComposer::addBars(int row, double line)
+{
+    const QList<ReportDefinition::Column> &columns = m_section->columns;
+    for (int c = 0; c < columns.size(); ++c) {
+        const QList<ReportDefinition::Segment> &segments = columns[c].segments;
+        if (segments.isEmpty())
+            continue;
+        const QRectF cell(m_columnX[c], m_y + 1.5 * pt, m_columnWidth[c] - cellPadding, line - 3 * pt);
+        addBox(cell, trackColor);
+        QList<double> values;
+        double total = 0;
+        for (const ReportDefinition::Segment &segment : segments) {
+            values << std::max(0.0, value(row, m_table->column(segment.field)).toDouble());
+            total += values.last();
+        }
+        double x = cell.left();
+        for (int i = 0; total > 0 && i < segments.size(); ++i) {
+            const double width = cell.width() * values[i] / total;
+            if (width > 0)
+                addBox(QRectF(x, cell.top(), width, cell.height()), segmentColor(segments[i].color, i));
+            x += width;
+        }
+    }
+}
+
+QColor ReportComposer::segmentColor(const QString &color, int index)
+{
+    return QColor(color.isEmpty() ? QString::fromLatin1(barColors[index % 5]) : color);
+}
+
 void ReportComposer::addColumnHeader()
 {
     const double line = lineHeight(Style::ColumnHeader);
     for (int c = 0; c < m_columns.size(); ++c) {
         const ReportDefinition::Column &column = m_section->columns[c];
+        if (!column.segments.isEmpty()) {
+            // The legend of the bar: a square of each colour and its label.
+            const QFontMetricsF &metrics = m_metrics[size_t(Style::ColumnHeader)];
+            const double square = 7 * pt;
+            double x = m_columnX[c];
+            const double right = m_columnX[c] + m_columnWidth[c] - cellPadding;
+            for (int i = 0; i < column.segments.size(); ++i) {
+                const QString label = column.segments[i].label;
+                const double width = metrics.horizontalAdvance(label) + 1 * pt;
+                if (x + square + 3 * pt + width > right)
+                    break;
+                addBox(QRectF(x, m_y + (line - square) / 2, square, square), segmentColor(column.segments[i].color, i));
+                x += square + 3 * pt;
+                m_out.pages.last().append({ReportPages::Item::Kind::Text, Style::ColumnHeader, Qt::AlignLeft,
+                                           QRectF(x, m_y, width, line), label, Qt::black});
+                x += width + 6 * pt;
+            }
+            continue;
+        }
         m_out.pages.last().append({ReportPages::Item::Kind::Text, Style::ColumnHeader, column.align,
                                    QRectF(m_columnX[c], m_y, m_columnWidth[c] - cellPadding, line), column.title, Qt::black});
     }

@@ -33,6 +33,8 @@ private:
     void closeGroup(int level, int end);
     void addDetail(int row);
     void addColumnHeader();
+    void addBars(int row, double line);
+    static QColor segmentColor(const QString &color, int index);
     bool hasColumnTitles() const;
     double followingHeight(int level, int start, int end) const;
     double totalsHeight(const ReportDefinition::Totals &totals, double width, int start, int end) const;

@@ -221,9 +221,17 @@ public:
         for (const QJsonObject &c : objects(object, QStringLiteral("columns"), where)) {
             const QString at = QStringLiteral("%1.columns[%2]").arg(where).arg(index++);
             allowOnly(c, at, {QStringLiteral("field"), QStringLiteral("title"), QStringLiteral("width"), QStringLiteral("align"),
-                              QStringLiteral("emptyText")});
+                              QStringLiteral("emptyText"), QStringLiteral("bars")});
             ReportDefinition::Column column;
-            column.field = text(c, QStringLiteral("field"), at, true);
+            const bool bar = c.contains(QStringLiteral("bars"));
+            column.field = text(c, QStringLiteral("field"), at, !bar);
+            int part = 0;
+            for (const QJsonObject &b : bar ? objects(c, QStringLiteral("bars"), at) : QList<QJsonObject>()) {
+                const QString in = QStringLiteral("%1.bars[%2]").arg(at).arg(part++);
+                allowOnly(b, in, {QStringLiteral("field"), QStringLiteral("label"), QStringLiteral("color")});
+                column.segments << ReportDefinition::Segment{text(b, QStringLiteral("field"), in, true),
+                                                             text(b, QStringLiteral("label"), in), text(b, QStringLiteral("color"), in)};
+            }
             column.title = text(c, QStringLiteral("title"), at);
             column.emptyText = text(c, QStringLiteral("emptyText"), at);
             const QJsonValue width = c.value(QStringLiteral("width"));
@@ -348,8 +356,12 @@ QStringList ReportDefinition::fieldsUsed(const Section &section)
         fields.insert(g.field);
         addTotals(g.footer);
     }
-    for (const Column &c : section.columns)
-        fields.insert(c.field);
+    for (const Column &c : section.columns) {
+        if (!c.field.isEmpty())
+            fields.insert(c.field);
+        for (const Segment &segment : c.segments)
+            fields.insert(segment.field);
+    }
     if (!section.detailsWhen.isEmpty())
         fields.insert(section.detailsWhen);
     addTotals(section.footer);

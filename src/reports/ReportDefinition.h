@@ -67,9 +67,20 @@ public:
         Totals footer;
     };
 
+    // One part of a bar drawn in a detail line, as long as its field's share of all parts.
+    struct Segment
+    {
+        QString field;
+        QString label;
+        QString color;
+    };
+
+    // A column with segments draws one bar across the cell instead of text, and a legend of
+    // its segments in place of its title.
     struct Column
     {
         QString field;
+        QList<Segment> segments;
         QString title;
         double width = 1;
         Qt::Alignment align = Qt::AlignLeft;

@@ -59,10 +59,8 @@ private slots:
         const QString pp = "Project Planning (PP)";
         QTest::newRow("Practice Fulfillment")
             << "Practice Fulfillment"
-            << QStringList{cm, "Fully Met 6 (100.0%), Partially Met 0 (0.0%), Not Met At All 0 (0.0%)", pp,
-                           "Fully Met 1 (25.0%), Partially Met 1 (25.0%), Not Met At All 2 (50.0%)",
-                           "Maturity level 2: Fully Met 7 (70.0%), Partially Met 1 (10.0%), Not Met At All 2 (20.0%)",
-                           "SP1.1.1", "Plan v2", "Ref WBS 7", "no evidence recorded"}
+            << QStringList{cm, pp, "6 (100.0%)", "1 (25.0%)", "2 (50.0%)", "All process areas of level 2", "7 (70.0%)",
+                           "2 (20.0%)", "All maturity levels", "SP1.1.1", "Plan v2", "Ref WBS 7", "no evidence recorded"}
             << QStringList{"Not ours"};
         QTest::newRow("Practice Gaps")
             << "Practice Gaps"
@@ -72,7 +70,7 @@ private slots:
             << QStringList{"Ref WBS 7", "CM book", "SP1.1.2", "Establish Baselines", "Not ours"};
         QTest::newRow("Work Product Fulfillment")
             << "Work Product Fulfillment"
-            << QStringList{"Fully Met 2 (100.0%)", "Fully Met 1 (33.3%), Partially Met 1 (33.3%), Not Met At All 1 (33.3%)",
+            << QStringList{"2 (100.0%)", "1 (33.3%)", "3 (60.0%)", "1 (20.0%)",
                            "WP1.1.3", "Plan v2", "Ref WBS 7", "CM book"}
             << QStringList{"Not ours"};
         QTest::newRow("Work Product Gaps")
@@ -123,6 +121,15 @@ private slots:
         const int pages = report->pages(report->defaultPageLayout())->count();
         QCOMPARE(PdfFile::pages(pdf), pages);
         QVERIFY(text.contains(QString("Page %1 of %1").arg(pages)));
+        // The summary page's bars are drawn, not pictures: one green part per line with
+        // something fully met (CM, PP, level 2, all levels) and one in the legend.
+        if (type.startsWith("Practice Fulfillment") || type.startsWith("Work Product Fulfillment")) {
+            const ReportPages::Page &first = report->pages(report->defaultPageLayout())->pages[0];
+            const qsizetype green = std::count_if(first.cbegin(), first.cend(), [](const ReportPages::Item &item) {
+                return item.kind == ReportPages::Item::Kind::Box && item.color == QColor("#2e7d32");
+            });
+            QCOMPARE(green, 5);
+        }
         // The fulfilment of generic goals only reads.
         if (type == "Generic Goals Fulfillment")
             QCOMPARE(app->rows("select rowid, * from vx_gaps_ggs order by rowid"), ggsBefore);
