@@ -129,8 +129,10 @@ void Frm_Reports::Command4_Click()
         return;
     releaseReport();
     // The step runs on this screen's connection, which it opens again when an earlier report
-    // closed it; a failed step has told the user and changed nothing.
-    if (!ReportPreparation::prepare(type->preparation, records(), ChosenOrganization::selected_coid())) {
+    // closed it; a failed step has told the user and changed nothing. A report without a step
+    // leaves the connection as it is.
+    if (type->preparation != ReportTypes::Preparation::None
+        && !ReportPreparation::prepare(type->preparation, records(), ChosenOrganization::selected_coid())) {
         showSelecting();
         return;
     }

@@ -78,6 +78,10 @@ private slots:
         // A practice report next opens the connection again for its preparation.
         generate(f, "Practice Gaps");
         QVERIFY(f->isViewing() && !f->connection().isOpen());
+        // A report without preparation next works without it and leaves it closed.
+        QTest::mouseClick(f->Cmdrepexit, Qt::LeftButton);
+        generate(f, "List of All KPAs");
+        QVERIFY(f->isViewing() && !f->connection().isOpen());
         QVERIFY(app->messages.shown.isEmpty());
     }
 
