@@ -13,33 +13,36 @@ ModelCascade *ModelCascade::processAreas(RecordsSource records, QComboBox *level
                                          QComboBox *practice, QComboBox *subpractice, QWidget *goalDesc,
                                          QWidget *practiceDesc, QWidget *subpracticeDesc, QObject *parent)
 {
-    auto *m = new ModelCascade(QStringLiteral("cmmi_kpas"), std::move(records), parent);
-    m->addSelector(level, QStringLiteral("vx_level"), true);
-    m->addSelector(kpa, QStringLiteral("vx_kpa"));
-    m->addSelector(goal, QStringLiteral("vx_goal_id"));
-    m->addSelector(practice, QStringLiteral("vx_practice_id"));
-    m->addSelector(subpractice, QStringLiteral("vx_subpractice_id"));
-    m->addDescription(kpa, goalDesc, QStringLiteral("vx_goal_desc"), 3);
-    m->addDescription(goal, goalDesc, QStringLiteral("vx_goal_desc"), 3);
-    m->addDescription(practice, practiceDesc, QStringLiteral("vx_practice_desc"), 4);
-    m->addDescription(subpractice, subpracticeDesc, QStringLiteral("vx_subpractice_desc"), 5);
-    return m;
+    return byLevel(QStringLiteral("cmmi_kpas"), QStringLiteral("vx_subpractice_id"), QStringLiteral("vx_subpractice_desc"),
+                   std::move(records), {level, kpa, goal, practice, subpractice}, {goalDesc, practiceDesc, subpracticeDesc},
+                   parent);
 }
 
 ModelCascade *ModelCascade::workProducts(RecordsSource records, QComboBox *level, QComboBox *kpa, QComboBox *goal,
                                          QComboBox *practice, QComboBox *workProduct, QWidget *goalDesc,
                                          QWidget *practiceDesc, QWidget *workProductDesc, QObject *parent)
 {
-    auto *m = new ModelCascade(QStringLiteral("cmmi_docs"), std::move(records), parent);
-    m->addSelector(level, QStringLiteral("vx_level"), true);
-    m->addSelector(kpa, QStringLiteral("vx_kpa"));
-    m->addSelector(goal, QStringLiteral("vx_goal_id"));
-    m->addSelector(practice, QStringLiteral("vx_practice_id"));
-    m->addSelector(workProduct, QStringLiteral("vx_doc_id"));
-    m->addDescription(kpa, goalDesc, QStringLiteral("vx_goal_desc"), 3);
-    m->addDescription(goal, goalDesc, QStringLiteral("vx_goal_desc"), 3);
-    m->addDescription(practice, practiceDesc, QStringLiteral("vx_practice_desc"), 4);
-    m->addDescription(workProduct, workProductDesc, QStringLiteral("vx_doc_desc"), 5);
+    return byLevel(QStringLiteral("cmmi_docs"), QStringLiteral("vx_doc_id"), QStringLiteral("vx_doc_desc"),
+                   std::move(records), {level, kpa, goal, practice, workProduct}, {goalDesc, practiceDesc, workProductDesc},
+                   parent);
+}
+
+// Level, KPA, goal, practice and the table's own last id; the goal description follows the KPA
+// and the goal choices, each other description the choice of its own selector.
+ModelCascade *ModelCascade::byLevel(const QString &table, const QString &idColumn, const QString &descColumn,
+                                    RecordsSource records, const QList<QComboBox *> &combos,
+                                    const QList<QWidget *> &descriptions, QObject *parent)
+{
+    auto *m = new ModelCascade(table, std::move(records), parent);
+    m->addSelector(combos[0], QStringLiteral("vx_level"), true);
+    m->addSelector(combos[1], QStringLiteral("vx_kpa"));
+    m->addSelector(combos[2], QStringLiteral("vx_goal_id"));
+    m->addSelector(combos[3], QStringLiteral("vx_practice_id"));
+    m->addSelector(combos[4], idColumn);
+    m->addDescription(combos[1], descriptions[0], QStringLiteral("vx_goal_desc"), 3);
+    m->addDescription(combos[2], descriptions[0], QStringLiteral("vx_goal_desc"), 3);
+    m->addDescription(combos[3], descriptions[1], QStringLiteral("vx_practice_desc"), 4);
+    m->addDescription(combos[4], descriptions[2], descColumn, 5);
     return m;
 }
 

@@ -68,6 +68,9 @@ private:
     };
 
     ModelCascade(const QString &table, RecordsSource records, QObject *parent);
+    static ModelCascade *byLevel(const QString &table, const QString &idColumn, const QString &descColumn,
+                                 RecordsSource records, const QList<QComboBox *> &combos,
+                                 const QList<QWidget *> &descriptions, QObject *parent);
     void addSelector(QComboBox *combo, const QString &column, bool isLevel = false);
     // After each choice of `combo`, the field shows `column` of the first row matching the top `keyCount` selectors.
     void addDescription(QComboBox *combo, QWidget *field, const QString &column, int keyCount);
