@@ -5,6 +5,9 @@
 #include "admin/frm_backup.h"
 #include "data/DatabaseError.h"
 #include "gaps/Frm_coid.h"
+#include "gaps/frm_docs_gaps.h"
+#include "gaps/frm_gg_gaps.h"
+#include "gaps/frm_practice_gaps.h"
 #include "masters/frm_docs.h"
 #include "masters/frm_gaps.h"
 #include "masters/frm_ggs.h"
@@ -83,10 +86,6 @@ mdi_main::Factory mdi_main::placeholder(const QString &caption) const
 
 void mdi_main::buildMenus()
 {
-    auto gapCaption = [](const QString &caption) {
-        return [caption] { return new PlaceholderScreen(caption + QStringLiteral(" for ") + ChosenOrganization::selected_coid()); };
-    };
-
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     addItem(file, QStringLiteral("mnu_kpa"), QStringLiteral("KPA Master"),
@@ -104,11 +103,11 @@ void mdi_main::buildMenus()
     QMenu *gaps = menuBar()->addMenu(QStringLiteral("Gap Analysis"));
     gaps->setObjectName(QStringLiteral("mnu_gaps"));
     addItem(gaps, QStringLiteral("mnu_gg_gaps"), QStringLiteral("Generic Goals Gap Analysis"),
-            [this, gapCaption] { openGuarded(QStringLiteral("gg_gaps"), gapCaption(QStringLiteral("Generic Goals Gaps Analysis"))); });
+            [this] { openGuarded(QStringLiteral("gg_gaps"), [] { return new frm_gg_gaps; }); });
     addItem(gaps, QStringLiteral("mnu_pract_gaps"), QStringLiteral("Practice Gaps Analysis"),
-            [this, gapCaption] { openGuarded(QStringLiteral("practice_gaps"), gapCaption(QStringLiteral("Practice Gaps Analysis"))); });
+            [this] { openGuarded(QStringLiteral("practice_gaps"), [] { return new frm_practice_gaps; }); });
     addItem(gaps, QStringLiteral("mnu_doc_gaps"), QStringLiteral("Work product Gaps Analysis"),
-            [this, gapCaption] { openGuarded(QStringLiteral("docs_gaps"), gapCaption(QStringLiteral("Work Products Gaps Analysis"))); });
+            [this] { openGuarded(QStringLiteral("docs_gaps"), [] { return new frm_docs_gaps; }); });
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("tools"));
