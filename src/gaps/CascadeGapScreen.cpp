@@ -56,19 +56,14 @@ CascadeGapScreen::CascadeGapScreen(const QString &caption, const QString &rows, 
 
     auto *form = new QGridLayout;
     form->setColumnStretch(3, 1);
-    const auto row = [&](int at, const QString &label, QComboBox *combo, const QString &descLabel, QWidget *desc) {
-        form->addWidget(new BuddyLabel(label, combo, this), at, 0);
-        form->addWidget(combo, at, 1, Qt::AlignTop);
-        form->addWidget(new BuddyLabel(descLabel, desc, this), at, 2, Qt::AlignTop);
-        form->addWidget(desc, at, 3);
-    };
     form->addWidget(new BuddyLabel(QStringLiteral("CMMi Level"), cmb_level, this), 0, 0);
     form->addWidget(cmb_level, 0, 1);
     form->addWidget(new BuddyLabel(QStringLiteral("KPA"), cmb_kpa, this), 0, 2);
     form->addWidget(cmb_kpa, 0, 3, Qt::AlignLeft);
-    row(1, QStringLiteral("Goal Id"), cmb_goal_id, QStringLiteral("Goal Description"), txt_goal_desc);
-    row(2, QStringLiteral("Practice Id"), cmb_practice_id, QStringLiteral("Practice Description"), Txt_practice_desc);
-    row(3, item.selectorLabel, itemSelector, item.descriptionLabel, itemDescription);
+    addSelectorRow(form, 1, QStringLiteral("Goal Id"), cmb_goal_id, QStringLiteral("Goal Description"), txt_goal_desc);
+    addSelectorRow(form, 2, QStringLiteral("Practice Id"), cmb_practice_id, QStringLiteral("Practice Description"),
+                   Txt_practice_desc);
+    addSelectorRow(form, 3, item.selectorLabel, itemSelector, item.descriptionLabel, itemDescription);
     form->addWidget(new BuddyLabel(item.referenceLabel, txt_qms_ref, this), 4, 0, 1, 2);
     form->addWidget(txt_qms_ref, 4, 2, 1, 2);
     form->addWidget(new BuddyLabel(QStringLiteral("How CMMi Requirement is met"), cmb_how_met, this), 5, 0, 1, 2);

@@ -3,6 +3,7 @@
 #include "gaps/GapProgress.h"
 #include "shell/ChosenOrganization.h"
 #include "shell/mdi_main.h"
+#include "widgets/BuddyLabel.h"
 #include "widgets/BusyCursor.h"
 #include "widgets/DataGrid.h"
 #include "widgets/FieldText.h"
@@ -12,6 +13,7 @@
 #include "widgets/SaveButton.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 
 namespace {
@@ -110,6 +112,20 @@ void GapScreen::addReferenceCheck(OrderedChecks &checks) const
         },
         QStringLiteral("Reference to Organizagtional Process Documentation is Blank"), OrderedChecks::Then::Focus,
         txt_qms_ref);
+}
+
+void GapScreen::addSelectorRow(QGridLayout *form, int row, const QString &label, QComboBox *selector,
+                               const QString &descriptionLabel, QWidget *description)
+{
+    const int height = selector->sizeHint().height();
+    auto *selectorLabel = new BuddyLabel(label, selector, this);
+    auto *descLabel = new BuddyLabel(descriptionLabel, description, this);
+    selectorLabel->setMinimumHeight(height);
+    descLabel->setMinimumHeight(height);
+    form->addWidget(selectorLabel, row, 0, Qt::AlignTop);
+    form->addWidget(selector, row, 1, Qt::AlignLeft | Qt::AlignTop);
+    form->addWidget(descLabel, row, 2, Qt::AlignTop);
+    form->addWidget(description, row, 3);
 }
 
 void GapScreen::orderTabs(const QList<QWidget *> &fields)

@@ -9,6 +9,7 @@
 class DataGrid;
 class GapProgress;
 class OrderedChecks;
+class QGridLayout;
 class QComboBox;
 class QLineEdit;
 class SaveButton;
@@ -57,6 +58,10 @@ protected:
     // The reference check of the practice and generic goal screens: blank, or the "Add New"
     // left from a form template, moves the focus to the reference.
     void addReferenceCheck(OrderedChecks &checks) const;
+    // A selector with its label on the left and the description of its choice on the right,
+    // labels level with the selector's text.
+    void addSelectorRow(QGridLayout *form, int row, const QString &label, QComboBox *selector,
+                        const QString &descriptionLabel, QWidget *description);
     // Tab order, the shared fields included, as the screen lays them out; the keyboard starts in the first.
     void orderTabs(const QList<QWidget *> &fields);
 

@@ -66,28 +66,27 @@ frm_gg_gaps::frm_gg_gaps(QWidget *parent)
 
     auto *form = new QGridLayout;
     form->setColumnStretch(3, 1);
-    form->addWidget(new BuddyLabel(QStringLiteral("Generic Goal Id"), cmb_ggid, this), 0, 0);
-    form->addWidget(cmb_ggid, 0, 1, Qt::AlignLeft | Qt::AlignTop);
-    form->addWidget(new BuddyLabel(QStringLiteral("Goal Description"), txt_goal_desc, this), 0, 2, Qt::AlignTop);
-    form->addWidget(txt_goal_desc, 0, 3);
-    form->addWidget(new BuddyLabel(QStringLiteral("Practice Id"), cmb_practice_id, this), 1, 0);
-    form->addWidget(cmb_practice_id, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    form->addWidget(new BuddyLabel(QStringLiteral("Practice Description"), Txt_practice_desc, this), 1, 2, Qt::AlignTop);
-    form->addWidget(Txt_practice_desc, 1, 3);
-    form->addWidget(new BuddyLabel(QStringLiteral("KPA"), cmb_level, this), 2, 0);
-    form->addWidget(cmb_level, 2, 1);
-    form->addWidget(new BuddyLabel(QStringLiteral("Reference to Organizational Process / Work product"), txt_qms_ref, this),
-                    2, 2);
-    form->addWidget(txt_qms_ref, 2, 3);
-    form->addWidget(new BuddyLabel(QStringLiteral("How CMMi Requirement is met"), cmb_how_met, this), 3, 2);
-    auto *answer = new QHBoxLayout;
-    answer->addWidget(cmb_how_met);
-    answer->addWidget(cmd_save);
-    answer->addStretch();
-    form->addLayout(answer, 3, 3);
+    addSelectorRow(form, 0, QStringLiteral("Generic Goal Id"), cmb_ggid, QStringLiteral("Goal Description"), txt_goal_desc);
+    addSelectorRow(form, 1, QStringLiteral("Practice Id"), cmb_practice_id, QStringLiteral("Practice Description"),
+                   Txt_practice_desc);
+    // The KPA below them at the left, the reference to its right, how-met and save below that.
+    auto *answer = new QGridLayout;
+    answer->setColumnStretch(3, 1);
+    answer->addWidget(new BuddyLabel(QStringLiteral("KPA"), cmb_level, this), 0, 0);
+    answer->addWidget(cmb_level, 0, 1);
+    answer->addWidget(new BuddyLabel(QStringLiteral("Reference to Organizational Process / Work product"), txt_qms_ref, this),
+                      0, 2);
+    answer->addWidget(txt_qms_ref, 0, 3);
+    answer->addWidget(new BuddyLabel(QStringLiteral("How CMMi Requirement is met"), cmb_how_met, this), 1, 2);
+    auto *howMet = new QHBoxLayout;
+    howMet->addWidget(cmb_how_met);
+    howMet->addWidget(cmd_save);
+    howMet->addStretch();
+    answer->addLayout(howMet, 1, 3);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addLayout(answer);
     layout->addWidget(LV_cmmi, 1);
     layout->addWidget(lbl_progress);
     orderTabs({cmb_ggid, txt_goal_desc, cmb_practice_id, Txt_practice_desc, cmb_level, txt_qms_ref, cmb_how_met, cmd_save,

@@ -80,7 +80,9 @@ private slots:
         QFETCH(QString, howMet);
         QFETCH(QString, shownHowMet);
         const Kind k = kind(screen);
-        store(k, "Acme", k.firstRow, "R1", "Partially Met");
+        store(k, "Acme", k.firstRow, "R1", "Fully Met");
+        // The row the cascade passes just before: what shows until the last choice.
+        store(k, "Acme", k.rowBefore, "R0", "Partially Met");
         if (!howMet.isEmpty())
             store(k, "Acme", k.secondRow, reference, howMet);
         store(k, "Other", k.secondRow, "Theirs", "Fully Met");
@@ -226,7 +228,7 @@ private:
     struct Kind
     {
         QString menu, caption, model, gaps, itemSelector, itemColumn, refColumn, rows, noRecordCell;
-        QStringList firstRow, secondRow;
+        QStringList firstRow, secondRow, rowBefore;
     };
 
     static Kind kind(const QString &screen)
@@ -235,11 +237,13 @@ private:
             return {"mnu_pract_gaps", "Practice Gaps Analysis", "cmmi_kpas", "vx_gaps_sgs", "cmb_subpractice_id",
                     "vx_subpractice_id", "vx_qms_ref", "subpractice rows", "",
                     {"2", "Configuration Management (CM)", "GG2", "GP2.1", ""},
-                    {"2", "Configuration Management (CM)", "SG1", "SP1.1", "SP1.1.2"}};
+                    {"2", "Configuration Management (CM)", "SG1", "SP1.1", "SP1.1.2"},
+                    {"2", "Configuration Management (CM)", "SG1", "SP1.1", "SP1.1.1"}};
         return {"mnu_doc_gaps", "Work Products Gaps Analysis", "cmmi_docs", "vx_gaps_docs", "cmb_docs_id", "vx_doc_id",
                 "vx_doc_ref", "work products", " ",
                 {"2", "Configuration Management (CM)", "SG1", "SP1.1", "WP1.1.1"},
-                {"2", "Configuration Management (CM)", "SG1", "SP1.2", "WP1.2.2"}};
+                {"2", "Configuration Management (CM)", "SG1", "SP1.2", "WP1.2.2"},
+                {"2", "Configuration Management (CM)", "SG1", "SP1.2", "WP1.2.1"}};
     }
 
     CascadeGapScreen *openFor(const Kind &k, const QString &org)
