@@ -1,20 +1,103 @@
 #include "GapQueries.h"
 
 #include "data/DatabaseError.h"
+#include "data/NaturalOrder.h"
 
+#include <QHash>
 #include <QSqlQuery>
+
+#include <algorithm>
+#include <numeric>
 
 namespace {
 
 const QString readFailed = QStringLiteral("The grid could not be read from the database.");
 
-// The model's own columns in grid order, as the masters' grids show them.
-QString naturalOrder(const QStringList &columns)
+// How the database orders values: nulls, then numbers, then texts (in natural order here).
+int kindOf(const QVariant &value)
 {
-    QStringList parts;
-    for (const QString &column : columns)
-        parts << QStringLiteral("m.%1 collate natural_order").arg(column);
-    return parts.join(QStringLiteral(", "));
+    if (value.isNull())
+        return 0;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+int compareValues(const QVariant &a, const QVariant &b)
+{
+    const int kind = kindOf(a);
+    if (kind != kindOf(b))
+        return kind < kindOf(b) ? -1 : 1;
+    if (kind == 1) {
+        const double x = a.toDouble();
+        const double y = b.toDouble();
+        return (x > y) - (x < y);
+    }
+    return kind == 0 ? 0 : NaturalOrder::compare(a.toString(), b.toString());
+}
+
+// For each line, the place of its value in the column among the column's distinct values. A
+// model column has few of them, so ranking them once is far cheaper than comparing texts in a
+// sort of every line (or in the database, which converts every text for each comparison).
+QVector<int> ranks(const QList<QVariantList> &lines, int column)
+{
+    QHash<QString, int> seen;
+    QList<QVariant> distinct;
+    QVector<int> ids(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QVariant &value = lines[i][column];
+        // The model is mostly written area by area, goal by goal: most lines repeat the one before.
+        const QVariant &before = i > 0 ? lines[i - 1][column] : QVariant();
+        if (i > 0 && value.typeId() == before.typeId() && value.isNull() == before.isNull() && value == before) {
+            ids[i] = ids[i - 1];
+            continue;
+        }
+        const int kind = kindOf(value);
+        const QString key = QString::number(kind) + (kind == 1 ? QString::number(value.toDouble(), 'g', 17) : value.toString());
+        auto it = seen.constFind(key);
+        if (it == seen.constEnd()) {
+            it = seen.insert(key, int(distinct.size()));
+            distinct << value;
+        }
+        ids[i] = *it;
+    }
+    QVector<int> order(distinct.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int x, int y) { return compareValues(distinct[x], distinct[y]) < 0; });
+    QVector<int> rankOf(distinct.size());
+    for (int rank = 0; rank < order.size(); ++rank)
+        rankOf[order[rank]] = rank;
+    for (int &id : ids)
+        id = rankOf[id];
+    return ids;
+}
+
+// Grid order, as the masters show the model: the five identity columns in natural order, then
+// the order rows were written.
+void sortByIdentity(QList<QVariantList> &lines, const QList<qint64> &rowIds)
+{
+    QList<QVector<int>> keys;
+    for (int column : {0, 1, 2, 4, 6})
+        keys << ranks(lines, column);
+    QVector<int> order(lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int x, int y) {
+        for (const QVector<int> &key : keys) {
+            if (key[x] != key[y])
+                return key[x] < key[y];
+        }
+        return rowIds[x] < rowIds[y];
+    });
+    QList<QVariantList> sorted;
+    sorted.reserve(lines.size());
+    for (int line : order)
+        sorted << std::move(lines[line]);
+    lines = std::move(sorted);
 }
 
 } // namespace
@@ -70,23 +153,20 @@ bool GapQueries::fail(QSqlQuery &query) const
 QString GapQueries::modelJoin(const QString &model, const QString &gaps, const QString &itemId, const QString &itemDesc,
                               const QString &reference)
 {
-    // The organization's records, one per identity, are few beside the file's millions: the
-    // engine indexes them on the fly and finds each model row's record in one step.
+    // The organization's records are few beside the file's millions: the engine indexes them
+    // on the fly and finds each model row's records in one step. A model row with several
+    // records (duplicates in older files) comes once per record; the reader keeps the first.
     return QStringLiteral(
                "with answers as materialized ("
                " select coalesce(vx_level, '') as level, coalesce(vx_kpa, '') as kpa, coalesce(vx_goal_id, '') as goal,"
-               " coalesce(vx_practice_id, '') as practice, coalesce(%3, '') as item, min(rowid) as id"
-               " from %2 where vx_coid = ? group by 1, 2, 3, 4, 5)"
+               " coalesce(vx_practice_id, '') as practice, coalesce(%3, '') as item, rowid as id, %5 as reference,"
+               " vx_how_met from %2 where vx_coid = ?)"
                " select m.vx_level, m.vx_kpa, m.vx_goal_id, m.vx_goal_desc, m.vx_practice_id, m.vx_practice_desc,"
-               " m.%3, m.%4, r.rowid, r.%5, r.vx_how_met"
+               " m.%3, m.%4, m.rowid, a.id, a.reference, a.vx_how_met"
                " from %1 m left join answers a on a.level = coalesce(m.vx_level, '') and a.kpa = coalesce(m.vx_kpa, '')"
                " and a.goal = coalesce(m.vx_goal_id, '') and a.practice = coalesce(m.vx_practice_id, '')"
-               " and a.item = coalesce(m.%3, '')"
-               " left join %2 r on r.rowid = a.id"
-               " order by %6, m.rowid")
-        .arg(model, gaps, itemId, itemDesc, reference,
-             naturalOrder({QStringLiteral("vx_level"), QStringLiteral("vx_kpa"), QStringLiteral("vx_goal_id"),
-                           QStringLiteral("vx_practice_id"), itemId}));
+               " and a.item = coalesce(m.%3, '')")
+        .arg(model, gaps, itemId, itemDesc, reference);
 }
 
 std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, const QString &gaps, const QString &itemId,
@@ -99,26 +179,50 @@ std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, cons
     query.addBindValue(coid);
     if (!run(query))
         return std::nullopt;
+    struct Answer
+    {
+        qint64 id = -1; // no record
+        QVariant reference;
+        QVariant howMet;
+    };
     Grid grid;
+    QList<qint64> rowIds;
+    QList<Answer> answers;
+    QHash<qint64, qsizetype> lineOf;
     while (query.next()) {
+        const qint64 rowId = query.value(8).toLongLong();
+        const Answer answer = query.isNull(9) ? Answer{} : Answer{query.value(9).toLongLong(), query.value(10), query.value(11)};
+        if (const auto seen = lineOf.constFind(rowId); seen != lineOf.constEnd()) {
+            // Another record for the same row: the first written stands for its identity.
+            Answer &kept = answers[*seen];
+            if (answer.id >= 0 && (kept.id < 0 || answer.id < kept.id))
+                kept = answer;
+            continue;
+        }
         QVariantList row;
         row.reserve(10);
         for (int c = 0; c < 8; ++c)
             row << query.value(c);
-        const bool answered = !query.isNull(8) && !(nullReferenceIsNoRecord && query.isNull(9));
-        if (answered) {
-            row << query.value(9) << query.value(10);
-            grid.progress.add(query.value(10).toString());
-        } else if (nullReferenceIsNoRecord) {
-            row << QVariant() << QVariant();
-        } else {
-            // No record: the cells stay empty, unlike a record's null shown as " ".
-            row << QString() << QString();
-        }
+        lineOf.insert(rowId, grid.rows.size());
         grid.rows << row;
+        rowIds << rowId;
+        answers << answer;
     }
     if (!finished(query))
         return std::nullopt;
+    for (qsizetype line = 0; line < grid.rows.size(); ++line) {
+        const Answer &answer = answers[line];
+        if (answer.id >= 0 && !(nullReferenceIsNoRecord && answer.reference.isNull())) {
+            grid.rows[line] << answer.reference << answer.howMet;
+            grid.progress.add(answer.howMet.toString());
+        } else if (nullReferenceIsNoRecord) {
+            grid.rows[line] << QVariant() << QVariant();
+        } else {
+            // No record: the cells stay empty, unlike a record's null shown as " ".
+            grid.rows[line] << QString() << QString();
+        }
+    }
+    sortByIdentity(grid.rows, rowIds);
     grid.progress.total = int(grid.rows.size());
     return grid;
 }

@@ -56,14 +56,16 @@ private slots:
 private:
     void untidyFile()
     {
-        // Model rows with nulls, and a duplicate whose description differs.
+        // Model rows with nulls, a duplicate whose description differs, ids written out of order.
         app->rows("insert into cmmi_kpas (vx_level, vx_kpa, vx_goal_id, vx_goal_desc, vx_practice_id, vx_practice_desc, "
-                  "vx_subpractice_id, vx_subpractice_desc) values "
+                  "vx_subpractice_id, vx_subpractice_desc) values (2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'SP1.1.10', 'ten'), "
+                  "(2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'SP1.1.2', 'two'), "
                   "(2, 'Z', 'GG2', 'g', 'GP2.1', 'p', NULL, NULL), (2, 'Z', 'GG2', 'g', 'GP2.2', 'p', '', 's'),"
                   "(NULL, NULL, 'SG1', NULL, 'SP1.1', NULL, 'SP1.1.1', 'one'), (2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'SP1.1.1', 'dup a'),"
                   "(2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'SP1.1.1', 'dup b')");
         app->rows("insert into cmmi_docs (vx_level, vx_kpa, vx_goal_id, vx_goal_desc, vx_practice_id, vx_practice_desc, "
-                  "vx_doc_id, vx_doc_desc) values "
+                  "vx_doc_id, vx_doc_desc) values (2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'WP10', 'ten'), "
+                  "(2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'WP2', 'two'), "
                   "(2, 'Z', 'GG2', 'g', 'GP2.1', 'p', NULL, NULL), (2, 'Z', 'GG2', 'g', 'GP2.2', 'p', '', 'd'),"
                   "(NULL, NULL, 'SG1', NULL, 'SP1.1', NULL, 'WP1', 'one'), (2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'WP1', 'dup a'),"
                   "(2, 'Z', 'SG1', 'g', 'SP1.1', 'p', 'WP1', 'dup b')");
