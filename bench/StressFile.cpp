@@ -21,6 +21,14 @@ qint64 count(QSqlDatabase &db, const QString &table)
 
 } // namespace
 
+QString StressFile::Counts::summary() const
+{
+    return QStringLiteral("Stress file: %1 model rows, %2 work products, %3 organizations, %4 gap records (%5 practice, "
+                          "%6 work product, %7 generic), %8 process assets; built in %9 s")
+        .arg(modelRows).arg(workProducts).arg(organizations).arg(gapRecords()).arg(practiceRecords)
+        .arg(workProductRecords).arg(genericRecords).arg(assets).arg(QString::number(seconds, 'f', 1));
+}
+
 QString StressFile::organizationName(int number)
 {
     return QStringLiteral("Organization %1").arg(number, 3, 10, QLatin1Char('0'));

@@ -22,6 +22,8 @@ public:
         double seconds = 0;
 
         qint64 gapRecords() const { return practiceRecords + workProductRecords + genericRecords; }
+        // One line for a benchmark's output: what the file holds and how long it took to make.
+        QString summary() const;
     };
 
     // Copies the template database to path and grows it there, in one transaction.

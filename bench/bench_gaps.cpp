@@ -115,10 +115,7 @@ int main(int argc, char *argv[])
         out << "The stress file could not be built: " << error << "\n";
         return 1;
     }
-    out << "Stress file: " << counts.modelRows << " model rows, " << counts.workProducts << " work products, "
-        << counts.organizations << " organizations, " << counts.gapRecords() << " gap records (" << counts.practiceRecords
-        << " practice, " << counts.workProductRecords << " work product, " << counts.genericRecords << " generic); "
-        << QFileInfo(database).size() / (1024 * 1024) << " MiB, built in " << fixed(counts.seconds) << " s\n";
+    out << counts.summary() << ", " << QFileInfo(database).size() / (1024 * 1024) << " MiB\n";
     out.flush();
     resetPeak();
 

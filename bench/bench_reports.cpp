@@ -271,11 +271,8 @@ int main(int argc, char *argv[])
         out << "The stress file could not be built: " << error << "\n";
         return 1;
     }
-    out << "Stress file: " << counts.modelRows << " model rows, " << counts.workProducts << " work products, "
-        << counts.organizations << " organizations, " << counts.gapRecords() << " gap records (" << counts.practiceRecords
-        << " practice, " << counts.workProductRecords << " work product, " << counts.genericRecords << " generic), "
-        << counts.assets << " process assets; built in " << QString::number(counts.seconds, 'f', 1) << " s, "
-        << QFileInfo(database).size() / (1024 * 1024) << " MiB\n";
+    out << counts.summary() << ", " << QFileInfo(database).size() / (1024 * 1024) << " MiB
+";
     measurePreparation(QStringLiteral("stress file"), database, StressFile::organizationName(100), 3, true);
     measureReports(QStringLiteral("stress file"), dir.path(), database, StressFile::organizationName(100), 1);
 

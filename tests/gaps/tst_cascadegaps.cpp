@@ -137,12 +137,7 @@ private slots:
         QCOMPARE(app->value("select count(*) from " + k.gaps).toInt(), message.isEmpty() ? 1 : 0);
     }
 
-    void savingTwiceKeepsOneRecordAndTheSort_data()
-    {
-        QTest::addColumn<QString>("screen");
-        QTest::newRow("practice") << "practice";
-        QTest::newRow("docs") << "docs";
-    }
+    void savingTwiceKeepsOneRecordAndTheSort_data() { bothScreens(); }
     void savingTwiceKeepsOneRecordAndTheSort()
     {
         QFETCH(QString, screen);
@@ -174,12 +169,7 @@ private slots:
         QVERIFY(s->lbl_progress->text().startsWith("1 of "));
     }
 
-    void followsTheChosenOrganization_data()
-    {
-        QTest::addColumn<QString>("screen");
-        QTest::newRow("practice") << "practice";
-        QTest::newRow("docs") << "docs";
-    }
+    void followsTheChosenOrganization_data() { bothScreens(); }
     void followsTheChosenOrganization()
     {
         QFETCH(QString, screen);
@@ -230,6 +220,13 @@ private:
         QString menu, caption, model, gaps, itemSelector, itemColumn, refColumn, rows, noRecordCell;
         QStringList firstRow, secondRow, rowBefore;
     };
+
+    static void bothScreens()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("practice") << "practice";
+        QTest::newRow("docs") << "docs";
+    }
 
     static Kind kind(const QString &screen)
     {
