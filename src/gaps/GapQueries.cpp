@@ -188,14 +188,14 @@ std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, cons
     Grid grid;
     QList<qint64> rowIds;
     QList<Answer> answers;
-    QHash<qint64, qsizetype> lineOf;
     while (query.next()) {
         const qint64 rowId = query.value(8).toLongLong();
         const Answer answer = query.isNull(9) ? Answer{} : Answer{query.value(9).toLongLong(), query.value(10), query.value(11)};
-        if (const auto seen = lineOf.constFind(rowId); seen != lineOf.constEnd()) {
-            // Another record for the same row: the first written stands for its identity.
-            Answer &kept = answers[*seen];
-            if (answer.id >= 0 && (kept.id < 0 || answer.id < kept.id))
+        // The model is the outer side of the join: a row's records come one after the other.
+        // Of several, the first written stands for its identity.
+        if (!rowIds.isEmpty() && rowIds.last() == rowId) {
+            Answer &kept = answers.last();
+            if (answer.id < kept.id)
                 kept = answer;
             continue;
         }
@@ -203,7 +203,6 @@ std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, cons
         row.reserve(10);
         for (int c = 0; c < 8; ++c)
             row << query.value(c);
-        lineOf.insert(rowId, grid.rows.size());
         grid.rows << row;
         rowIds << rowId;
         answers << answer;
@@ -222,7 +221,6 @@ std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, cons
             grid.rows[line] << QString() << QString();
         }
     }
-    sortByIdentity(grid.rows, rowIds);
     grid.progress.total = int(grid.rows.size());
     return grid;
 }
