@@ -271,8 +271,7 @@ int main(int argc, char *argv[])
         out << "The stress file could not be built: " << error << "\n";
         return 1;
     }
-    out << counts.summary() << ", " << QFileInfo(database).size() / (1024 * 1024) << " MiB
-";
+    out << counts.summary() << ", " << QFileInfo(database).size() / (1024 * 1024) << " MiB\n";
     measurePreparation(QStringLiteral("stress file"), database, StressFile::organizationName(100), 3, true);
     measureReports(QStringLiteral("stress file"), dir.path(), database, StressFile::organizationName(100), 1);
 

@@ -221,6 +221,7 @@ std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, cons
             grid.rows[line] << QString() << QString();
         }
     }
+    sortByIdentity(grid.rows, rowIds);
     grid.progress.total = int(grid.rows.size());
     return grid;
 }

@@ -14,7 +14,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 
 namespace {
@@ -37,8 +36,6 @@ GapScreen::GapScreen(const QString &caption, const QString &rows, const QStringL
     LV_cmmi = new DataGrid(this);
     LV_cmmi->setObjectName(QStringLiteral("LV_cmmi"));
     LV_cmmi->setColumns(headers);
-    // Column widths from the first lines the user sees, not from thousands of them.
-    LV_cmmi->horizontalHeader()->setResizeContentsPrecision(100);
     lbl_progress = new GapProgress(rows, this);
 
     connect(cmd_save, &QPushButton::clicked, this, &GapScreen::cmd_save_Click);
