@@ -24,8 +24,7 @@ public:
 
 protected:
     // The model cascade of the screen's table (ModelCascade::processAreas or workProducts).
-    using CascadeFactory = ModelCascade *(*)(ModelCascade::RecordsSource, QComboBox *, QComboBox *, QComboBox *,
-                                             QComboBox *, QComboBox *, QWidget *, QWidget *, QWidget *, QObject *);
+    using CascadeFactory = decltype(&ModelCascade::processAreas);
     // The last selector and its description (names and labels), and the reference field's label.
     struct Item
     {

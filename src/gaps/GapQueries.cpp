@@ -41,6 +41,11 @@ int compareValues(const QVariant &a, const QVariant &b)
     return kind == 0 ? 0 : NaturalOrder::compare(a.toString(), b.toString());
 }
 
+bool sameValue(const QVariant &a, const QVariant &b)
+{
+    return a.typeId() == b.typeId() && a.isNull() == b.isNull() && a == b;
+}
+
 // For each line, the place of its value in the column among the column's distinct values. A
 // model column has few of them, so ranking them once is far cheaper than comparing texts in a
 // sort of every line (or in the database, which converts every text for each comparison).
@@ -52,8 +57,7 @@ QVector<int> ranks(const QList<QVariantList> &lines, int column)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QVariant &value = lines[i][column];
         // The model is mostly written area by area, goal by goal: most lines repeat the one before.
-        const QVariant &before = i > 0 ? lines[i - 1][column] : QVariant();
-        if (i > 0 && value.typeId() == before.typeId() && value.isNull() == before.isNull() && value == before) {
+        if (i > 0 && sameValue(value, lines[i - 1][column])) {
             ids[i] = ids[i - 1];
             continue;
         }
@@ -201,8 +205,13 @@ std::optional<GapQueries::Grid> GapQueries::modelGrid(const QString &model, cons
         }
         QVariantList row;
         row.reserve(10);
-        for (int c = 0; c < 8; ++c)
-            row << query.value(c);
+        for (int c = 0; c < 8; ++c) {
+            // Most lines repeat the line before in most columns (one goal's description on all
+            // its rows): the grid keeps one copy, which saves memory and the allocator's time.
+            const QVariant value = query.value(c);
+            const QVariant *before = grid.rows.isEmpty() ? nullptr : &grid.rows.last()[c];
+            row << (before && sameValue(value, *before) ? *before : value);
+        }
         grid.rows << row;
         rowIds << rowId;
         answers << answer;
