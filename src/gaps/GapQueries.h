@@ -11,8 +11,9 @@
 
 class QSqlQuery;
 
-// The three gap grids, each read with one prepared statement: the model joined to the chosen
-// organization's records, rather than one look-up per model row. A record matches like every
+// The three gap grids, each read with one prepared statement (the generic goals one with a
+// count of what there is to answer beside it): the model joined to the chosen organization's
+// records, rather than one look-up per model row. A record matches like every
 // look-up of the screens: by its identity, an empty and a null text alike, and the first record
 // written (lowest rowid) stands for its identity, so duplicates in older files add no lines.
 class GapQueries
